@@ -1,0 +1,115 @@
+#include "platform/bitmap_file.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace bv::platform {
+namespace {
+
+std::uint32_t ReadLe32(const char* p) {
+    std::uint32_t v;
+    std::memcpy(&v, p, 4);
+    return v;  // x86 and ARM Linux are little-endian, as the file is
+}
+std::uint16_t ReadLe16(const char* p) {
+    std::uint16_t v;
+    std::memcpy(&v, p, 2);
+    return v;
+}
+
+// Checks the headers against the file's real size before the decoder sees it:
+// a wrong magic, a pixel offset outside the file, absurd dimensions or pixel
+// rows the file does not hold mark the file as damaged.
+bool HeadersAreSound(const QByteArray& file) {
+    constexpr int kFileHeader = 14;
+    if (file.size() < kFileHeader + 12 || file[0] != 'B' || file[1] != 'M') return false;
+    const char* data = file.constData();
+    const std::uint32_t pixelOffset = ReadLe32(data + 10);
+    const std::uint32_t infoSize = ReadLe32(data + kFileHeader);
+    long long width = 0;
+    long long height = 0;
+    int bitsPerPixel = 0;
+    std::uint32_t compression = 0;
+    if (infoSize == 12) {  // the old core header
+        width = ReadLe16(data + 18);
+        height = static_cast<std::int16_t>(ReadLe16(data + 20));
+        bitsPerPixel = ReadLe16(data + 24);
+    } else if (infoSize >= 40 && file.size() >= kFileHeader + 40) {
+        width = static_cast<std::int32_t>(ReadLe32(data + 18));
+        height = static_cast<std::int32_t>(ReadLe32(data + 22));
+        bitsPerPixel = ReadLe16(data + 28);
+        compression = ReadLe32(data + 30);
+    } else {
+        return false;
+    }
+    height = std::llabs(height);  // negative heights are top-down pictures
+    if (width <= 0 || height <= 0 || width * height > kMaxFilePixels) return false;
+    if (pixelOffset < kFileHeader + infoSize || pixelOffset >= static_cast<std::uint32_t>(file.size()))
+        return false;
+    constexpr std::uint32_t kUncompressed = 0, kBitFields = 3;
+    if (compression == kUncompressed || compression == kBitFields) {
+        if (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 16 &&
+            bitsPerPixel != 24 && bitsPerPixel != 32)
+            return false;
+        const long long rowBytes = ((width * bitsPerPixel + 31) / 32) * 4;
+        if (pixelOffset + rowBytes * height > file.size()) return false;
+    }
+    return true;
+}
+
+Bitmap FromIndexedImage(const QImage& image, PixelFormat format) {
+    const QList<QRgb> table = image.colorTable();
+    Bitmap bitmap(image.width(), image.height(), format,
+                  std::vector<Colour>(table.begin(), table.end()));
+    const QImage indexed =
+        image.format() == QImage::Format_Indexed8 ? image : image.convertToFormat(QImage::Format_Indexed8, table);
+    const auto entries = static_cast<int>(bitmap.colourTable().size());
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* source = indexed.constScanLine(y);
+        std::uint8_t* target = bitmap.indexRow(y);
+        for (int x = 0; x < image.width(); ++x)
+            target[x] = source[x] < entries ? source[x] : 0;
+    }
+    return bitmap;
+}
+
+Bitmap FromTrueColourImage(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    Bitmap bitmap(rgb.width(), rgb.height(), PixelFormat::TrueColour);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        Colour* target = bitmap.trueColourRow(y);
+        for (int x = 0; x < rgb.width(); ++x) target[x] = source[x] | 0xFF000000u;
+    }
+    return bitmap;
+}
+
+}  // namespace
+
+Bitmap LoadBitmapFile(const std::string& path) {
+    try {
+        QFile file(QString::fromStdString(path));
+        if (!file.open(QIODevice::ReadOnly)) return Bitmap();
+        const QByteArray bytes = file.readAll();
+        if (!HeadersAreSound(bytes)) return Bitmap();
+
+        QImage image = QImage::fromData(bytes, "BMP");
+        if (image.isNull()) return Bitmap();
+        switch (image.format()) {
+            case QImage::Format_Mono:
+            case QImage::Format_MonoLSB:
+                return FromIndexedImage(image, PixelFormat::Mono);
+            case QImage::Format_Indexed8:
+                return FromIndexedImage(image, PixelFormat::Indexed);
+            default:
+                return FromTrueColourImage(image);
+        }
+    } catch (const std::bad_alloc&) {
+        return Bitmap();
+    }
+}
+
+}  // namespace bv::platform

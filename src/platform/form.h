@@ -1,0 +1,56 @@
+#pragma once
+// A form: a top-level window with the events the program's forms handle.
+// Load runs Form_Initialize and then Form_Load; every unload, asked for in
+// code or by the window's close button, runs Form_QueryUnload (which may
+// cancel it) and then Form_Unload.
+
+#include <QWidget>
+
+#include "platform/checked_arithmetic.h"
+#include "platform/surface_table.h"
+
+namespace bv::platform {
+
+enum UnloadMode { kUnloadByControlMenu = 0, kUnloadByCode = 1 };
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr);
+    ~Form() override;
+
+    void Load();
+    // Returns false when Form_QueryUnload cancelled the unload.
+    bool Unload();
+    bool isLoaded() const { return loaded_; }
+
+    // The form's drawing surface: a true-colour picture the size of the
+    // form's client area in device pixels, shown as the form's content.
+    Handle hDC();
+    void CreateDrawingSurface(int width, int height);
+
+protected:
+    virtual void Form_Initialize() {}
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload(Integer& /*cancel*/, int /*unloadMode*/) {}
+    virtual void Form_Unload() {}
+    virtual void Form_Click() {}
+    virtual void Form_DblClick() {}
+    virtual void Form_KeyDown(int /*keyCode*/, int /*shift*/) {}
+    virtual void Form_KeyPress(int /*keyAscii*/) {}
+
+    void closeEvent(QCloseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool QueryUnload(int unloadMode);
+
+    bool loaded_ = false;
+    bool unloading_ = false;
+    Handle surface_ = 0;
+};
+
+}  // namespace bv::platform

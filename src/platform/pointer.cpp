@@ -1,0 +1,28 @@
+#include "platform/pointer.h"
+
+#include <QGuiApplication>
+
+namespace bv::platform {
+namespace {
+int displayCount = 0;  // the pointer shows while this is 0 or more
+bool overrideActive = false;
+
+void Apply() {
+    const bool hide = displayCount < 0;
+    if (qGuiApp == nullptr || hide == overrideActive) return;
+    if (hide)
+        QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+    overrideActive = hide;
+}
+}  // namespace
+
+void ShowCursor(bool show) {
+    displayCount += show ? 1 : -1;
+    Apply();
+}
+
+bool CursorHidden() { return displayCount < 0; }
+
+}  // namespace bv::platform

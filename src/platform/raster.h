@@ -1,0 +1,31 @@
+#pragma once
+// The raster operations the scene is composed with.
+
+#include <cstdint>
+
+#include "platform/bitmap.h"
+
+namespace bv::platform {
+
+enum RasterOp : std::uint32_t {
+    SRCCOPY = 0x00CC0020,
+    SRCAND = 0x008800C6,
+    SRCPAINT = 0x00EE0086,
+    BLACKNESS = 0x00000042,
+};
+
+// Copies or combines a width x height block from source (sx, sy) to
+// destination (x, y), clipped at the edges of both pictures. A missing or
+// empty default source changes nothing. BLACKNESS ignores the source.
+// Pictures of different formats are converted pixel by pixel on the way.
+void BitBlt(Bitmap& destination, int x, int y, int width, int height, const Bitmap* source,
+            int sx, int sy, RasterOp op);
+
+// Scales the source block over the destination block (SRCCOPY). True-colour
+// pictures are filtered so an enlarged background stays smooth.
+void StretchBlt(Bitmap& destination, int x, int y, int width, int height, const Bitmap& source,
+                int sx, int sy, int sourceWidth, int sourceHeight);
+
+void SetPixel(Bitmap& destination, int x, int y, Colour colour);
+
+}  // namespace bv::platform
