@@ -1,0 +1,22 @@
+#include "settings/center_form.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "errors/error_handler.h"
+
+namespace bv {
+
+void CenterForm(QWidget& form) {
+    Guarded("System/CenterForm", [&] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen) return;
+        const QRect area = screen->geometry();
+        const QSize size = form.frameGeometry().size();
+        form.move(area.x() + area.width() / 2 - size.width() / 2,
+                  area.y() + area.height() / 2 - size.height() / 2);
+    });
+}
+
+}  // namespace bv

@@ -1,0 +1,12 @@
+#pragma once
+// Centring a dialog on the screen.
+
+class QWidget;
+
+namespace bv {
+
+// Moves form, keeping its size, to the centre of the primary screen. Nothing
+// happens when there is no screen.
+void CenterForm(QWidget& form);
+
+}  // namespace bv
