@@ -1,0 +1,119 @@
+// Where the folders are, file-name parts, and finding files without regard
+// to case.
+
+#include "settings/folders.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/case_insensitive_path.h"
+#include "settings/settings_globals.h"
+#include "settings_test_support.h"
+
+namespace bv {
+namespace {
+
+using test::ScopedEnvironment;
+using test::WriteBytes;
+
+namespace fs = std::filesystem;
+
+class FoldersTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::ResetSettingsGlobals(); }
+    void TearDown() override { test::ResetSettingsGlobals(); }
+    test::ErrorRecorder errors_;
+};
+
+TEST_F(FoldersTest, TheChosenWindowsFolderGivesOneAssetFolderWithOrWithoutItsSeparator) {
+    for (const char* chosen :
+         {"/opt/saver/windows", "/opt/saver/windows/", "/opt/saver/windows//"}) {
+        SCOPED_TRACE(chosen);
+        ScopedEnvironment windows("BLUVESSA_WINDOWS_DIR", chosen);
+        GetDiectories();
+        EXPECT_EQ(WindowsDir, "/opt/saver/windows/");
+        EXPECT_EQ(AssetDir, "/opt/saver/windows/Zentrova/Bluvessa/");
+    }
+    EXPECT_TRUE(errors_.codes().empty());
+}
+
+TEST_F(FoldersTest, WithoutAChoiceTheUsersDataFolderIsUsed) {
+    ScopedEnvironment noChoice("BLUVESSA_WINDOWS_DIR", "");
+    ScopedEnvironment home("HOME", "/home/diver");
+    {
+        ScopedEnvironment dataHome("XDG_DATA_HOME", "/data/diver/");
+        GetDiectories();
+        EXPECT_EQ(WindowsDir, "/data/diver/bluvessa/");
+    }
+    {
+        ScopedEnvironment dataHome("XDG_DATA_HOME", nullptr);
+        GetDiectories();
+        EXPECT_EQ(WindowsDir, "/home/diver/.local/share/bluvessa/");
+    }
+    {
+        ScopedEnvironment relativeDataHome("XDG_DATA_HOME", "relative/data");
+        GetDiectories();
+        EXPECT_EQ(WindowsDir, "/home/diver/.local/share/bluvessa/");
+        EXPECT_EQ(AssetDir, "/home/diver/.local/share/bluvessa/Zentrova/Bluvessa/");
+    }
+}
+
+TEST_F(FoldersTest, TrimPathKeepsWhatFollowsTheLastSeparatorOfEitherKind) {
+    EXPECT_EQ(TrimPath("/home/diver/.local/share/bluvessa/Zentrova/Bluvessa/bv_shark.bmp"),
+              "bv_shark.bmp");
+    EXPECT_EQ(TrimPath("C:\\WINDOWS\\Zentrova\\Bluvessa\\bv_shark.bmp"), "bv_shark.bmp");
+    EXPECT_EQ(TrimPath("media\\mixed/bv_shark.bmp"), "bv_shark.bmp");
+    EXPECT_EQ(TrimPath("bv_shark.bmp"), "bv_shark.bmp");
+    EXPECT_EQ(TrimPath("/some/folder/"), "");
+    EXPECT_EQ(TrimPath("C:\\WINDOWS\\"), "");
+    EXPECT_EQ(TrimPath(""), "");
+}
+
+TEST_F(FoldersTest, FileInstallCheckIgnoresCaseButNotHiddenFilesOrFolders) {
+    test::ScratchFolder folder;
+    WriteBytes(folder / "BV_SHARK.BMP", "BM");
+    WriteBytes(folder / "bv_song3.Mid", "MThd");
+    WriteBytes(folder / ".bv_orca.bmp", "BM");
+    fs::create_directory(folder / "bv_whale.bmp");
+
+    EXPECT_EQ(FileInstallCheck(folder / "bv_shark.bmp"), kTrue);
+    EXPECT_EQ(FileInstallCheck(folder / "Bv_Shark.Bmp"), kTrue);
+    EXPECT_EQ(FileInstallCheck(folder / "BV_SONG3.MID"), kTrue);
+    EXPECT_EQ(FileInstallCheck(folder / ".bv_orca.bmp"), kFalse);
+    EXPECT_EQ(FileInstallCheck(folder / ".BV_ORCA.BMP"), kFalse);
+    EXPECT_EQ(FileInstallCheck(folder / "bv_whale.bmp"), kFalse);
+    EXPECT_EQ(FileInstallCheck(folder / "bv_tuna.bmp"), kFalse);
+    EXPECT_EQ(FileInstallCheck(folder.path()), kFalse);
+    EXPECT_EQ(FileInstallCheck(""), kFalse);
+    EXPECT_TRUE(errors_.codes().empty());
+}
+
+TEST_F(FoldersTest, MediaPathsResolveWithoutRegardToCaseInEveryFolder) {
+    test::ScratchFolder folder;
+    fs::create_directories(folder / "zentrova/BLUVESSA");
+    WriteBytes(folder / "zentrova/BLUVESSA/bv_Dolphin.BMP", "BM");
+
+    const std::string asked = folder / "Zentrova/Bluvessa/bv_dolphin.bmp";
+    EXPECT_EQ(ResolveCaseInsensitive(asked), folder / "zentrova/BLUVESSA/bv_Dolphin.BMP");
+    EXPECT_EQ(FileInstallCheck(asked), kTrue);
+
+    const std::string missing = folder / "Zentrova/Bluvessa/bv_orca.bmp";
+    EXPECT_EQ(ResolveCaseInsensitive(missing), missing);
+}
+
+TEST_F(FoldersTest, AnExactMatchIsPreferredAmongNamesThatDifferOnlyInCase) {
+    test::ScratchFolder folder;
+    WriteBytes(folder / "bv_crab.bmp", "lower");
+    WriteBytes(folder / "BV_CRAB.BMP", "upper");
+    WriteBytes(folder / "Bv_Crab.bmp", "mixed");
+
+    EXPECT_EQ(ResolveCaseInsensitive(folder / "BV_CRAB.BMP"), folder / "BV_CRAB.BMP");
+    EXPECT_EQ(ResolveCaseInsensitive(folder / "bv_crab.bmp"), folder / "bv_crab.bmp");
+    // No exact match: the first in name order, the same on every run.
+    EXPECT_EQ(ResolveCaseInsensitive(folder / "bV_cRaB.BmP"), folder / "BV_CRAB.BMP");
+}
+
+}  // namespace
+}  // namespace bv

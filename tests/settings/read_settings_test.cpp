@@ -1,0 +1,208 @@
+// Reading every setting at start-up: first-run values, flags, Integers, the
+// song keys and the failure of an out-of-range Integer.
+
+#include "settings/read_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "errors/error_code.h"
+#include "scene/records.h"
+#include "settings/creature_setting_keys.h"
+#include "settings/settings_globals.h"
+#include "settings_test_support.h"
+
+namespace bv {
+namespace {
+
+using test::WriteBytes;
+using namespace std::string_literals;
+
+class ReadSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::ResetSettingsGlobals();
+        WindowsDir = folder_.path();
+    }
+    void TearDown() override { test::ResetSettingsGlobals(); }
+
+    // A settings file whose section holds the given "key=value" lines.
+    void Store(const std::string& entries) {
+        WriteBytes(folder_ / "zentrova.ini", "[Bluvessa]\n" + entries);
+    }
+
+    static int EnabledCreatures() {
+        int count = 0;
+        for (const CreatureSettingKey& creature : CreatureSettingKeys())
+            count += creature.record().Enabled == kTrue;
+        return count;
+    }
+
+    void ExpectFirstRunValues() {
+        EXPECT_EQ(Background.Choice, 1);
+        EXPECT_EQ(CenterPiece.Choice, 5);
+        EXPECT_EQ(Foreground.Choice, 0);
+        EXPECT_EQ(Speed, 70);
+        EXPECT_EQ(SoundMode, 2);
+        EXPECT_EQ(ShowMessage, kFalse);
+        EXPECT_EQ(MessageText, "");
+        EXPECT_EQ(ShowClock, kFalse);
+        for (Integer song : SongEnabled) EXPECT_EQ(song, kFalse);
+        EXPECT_EQ(EnabledCreatures(), 21);
+        EXPECT_EQ(Shark.Enabled, kTrue);
+        EXPECT_EQ(SwimMaid.Enabled, kTrue);
+        EXPECT_EQ(Dolphin.Enabled, kFalse);
+        EXPECT_EQ(Orca.Enabled, kFalse);
+        EXPECT_EQ(BlueDevil(1).Enabled, kTrue);
+        EXPECT_EQ(Clam(1).Enabled, kTrue);
+        EXPECT_EQ(BlowFish.Enabled, kFalse);
+        EXPECT_EQ(BubblesLeft(1).Enabled, kTrue);
+        EXPECT_EQ(Pillar(1).Enabled, kTrue);
+        EXPECT_EQ(Bottle(1).Enabled, kFalse);
+        EXPECT_EQ(MofiaSnitch.Enabled, kFalse);
+    }
+
+    test::ScratchFolder folder_;
+    test::ErrorRecorder errors_;
+};
+
+TEST_F(ReadSettingsTest, NoFileGivesTheFirstRunValues) {
+    Foreground.Choice = 4;
+    X_GetData();
+    ExpectFirstRunValues();
+    EXPECT_TRUE(errors_.codes().empty());
+}
+
+TEST_F(ReadSettingsTest, UntilTheDialogHasSavedEveryOtherKeyIsIgnored) {
+    std::string everyKey =
+        "background=3\ncenterpiece=2\nspeed=10\nmessage=1\nmessagetext=hi\n"
+        "sound=1\nsong0=1\nsong5=1\nclock=1\n";
+    for (const CreatureSettingKey& creature : CreatureSettingKeys())
+        everyKey += std::string(creature.key) + "=1\n";
+
+    for (const char* firstRun :
+         {"firstrun=0\n", "firstrun=\n", "firstrun=-1\n", "firstrun=yes\n", ""}) {
+        SCOPED_TRACE(firstRun);
+        test::ResetSettingsGlobals();
+        WindowsDir = folder_.path();
+        Store(firstRun + everyKey);
+        X_GetData();
+        ExpectFirstRunValues();
+    }
+}
+
+TEST_F(ReadSettingsTest, EachCreatureKeyEnablesItsOwnRecordOnly) {
+    for (const CreatureSettingKey& creature : CreatureSettingKeys()) {
+        SCOPED_TRACE(creature.key);
+        test::ResetSettingsGlobals();
+        WindowsDir = folder_.path();
+        Store(std::string("firstrun=1\n") + creature.key + "=1\n");
+        X_GetData();
+        EXPECT_EQ(creature.record().Enabled, kTrue);
+        EXPECT_EQ(EnabledCreatures(), 1);
+    }
+}
+
+TEST_F(ReadSettingsTest, AFlagIsSetByAPositiveLeadingNumberAndNeverCleared) {
+    Store(
+        "firstrun=1\nshark=2\nwhale=1abc\nDolphin= 1\norca=-1\nmanatee=\ntuna=yes\n"
+        "octopus=0.4\nhammerhead=0\n");
+    Hammerhead.Enabled = kTrue;  // as if set before: a stored 0 does not clear it
+    X_GetData();
+    EXPECT_EQ(Shark.Enabled, kTrue);
+    EXPECT_EQ(Whale.Enabled, kTrue);
+    EXPECT_EQ(Dolphin.Enabled, kTrue);
+    EXPECT_EQ(Octopus.Enabled, kTrue);
+    EXPECT_EQ(Orca.Enabled, kFalse);
+    EXPECT_EQ(Manatee.Enabled, kFalse);
+    EXPECT_EQ(Tuna.Enabled, kFalse);
+    EXPECT_EQ(SwimMaid.Enabled, kFalse);  // missing key
+    EXPECT_EQ(Hammerhead.Enabled, kTrue);
+    EXPECT_TRUE(errors_.codes().empty());
+}
+
+TEST_F(ReadSettingsTest, IntegersRoundHalfToEven) {
+    Store("firstrun=1\nbackground=2.5\ncenterpiece=3.5\nspeed=70.5\nsound=1.2\nforeground=7\n");
+    X_GetData();
+    EXPECT_EQ(Background.Choice, 2);
+    EXPECT_EQ(CenterPiece.Choice, 4);
+    EXPECT_EQ(Speed, 70);
+    EXPECT_EQ(SoundMode, 1);
+    EXPECT_EQ(Foreground.Choice, 0);
+
+    Store("firstrun=1\nspeed=71.5\n");
+    X_GetData();
+    EXPECT_EQ(Speed, 72);
+    EXPECT_TRUE(errors_.codes().empty());
+}
+
+TEST_F(ReadSettingsTest, SongKeysAreReadOnlyForMusic) {
+    Store("firstrun=1\nsound=2\nsong0=1\nsong3=1\n");
+    X_GetData();
+    EXPECT_EQ(SoundMode, 2);
+    EXPECT_EQ(SongEnabled[0], kFalse);
+    EXPECT_EQ(SongEnabled[3], kFalse);
+
+    Store("firstrun=1\nsound=1\nsong0=1\nsong3=1\nsong5=1\nsong1=0\n");
+    X_GetData();
+    EXPECT_EQ(SongEnabled[0], kTrue);
+    EXPECT_EQ(SongEnabled[1], kFalse);
+    EXPECT_EQ(SongEnabled[2], kFalse);
+    EXPECT_EQ(SongEnabled[3], kTrue);
+    EXPECT_EQ(SongEnabled[4], kFalse);
+    EXPECT_EQ(SongEnabled[5], kTrue);
+}
+
+TEST_F(ReadSettingsTest, TheMessageAndClockArriveAsStored) {
+    const std::string message(200, 'M');
+    Store("firstrun=1\nmessage=1\nmessagetext=" + message + "\nclock=1\n");
+    X_GetData();
+    EXPECT_EQ(ShowMessage, kTrue);
+    EXPECT_EQ(MessageText, message.substr(0, 127));
+    EXPECT_EQ(ShowClock, kTrue);
+}
+
+TEST_F(ReadSettingsTest, ASpeedOutOfRangeStopsTheReadingWithAReport) {
+    Store(
+        "firstrun=1\nbackground=3\ncenterpiece=2\nshark=1\nspeed=40000\nmessage=1\n"
+        "messagetext=hello\nsound=1\nsong0=1\nclock=1\n");
+    X_GetData();
+    ASSERT_EQ(errors_.codes().size(), 1u);
+    EXPECT_EQ(errors_.codes()[0], "Error Code: BV-6- Starter/X_GetData");
+    // Read before the failure.
+    EXPECT_EQ(Background.Choice, 3);
+    EXPECT_EQ(CenterPiece.Choice, 2);
+    EXPECT_EQ(Shark.Enabled, kTrue);
+    // Not reached.
+    EXPECT_EQ(Speed, 0);
+    EXPECT_EQ(ShowMessage, kFalse);
+    EXPECT_EQ(MessageText, "");
+    EXPECT_EQ(SoundMode, 0);
+    EXPECT_EQ(SongEnabled[0], kFalse);
+    EXPECT_EQ(ShowClock, kFalse);
+}
+
+TEST_F(ReadSettingsTest, AnIntegerWrittenWithAHugeExponentFailsLikewise) {
+    Store("firstrun=1\nbackground=1e9\ncenterpiece=2\nshark=1\nspeed=50\n");
+    X_GetData();
+    ASSERT_EQ(errors_.codes().size(), 1u);
+    EXPECT_EQ(errors_.codes()[0], "Error Code: BV-6- Starter/X_GetData");
+    EXPECT_EQ(Background.Choice, 0);
+    EXPECT_EQ(CenterPiece.Choice, 0);
+    EXPECT_EQ(Shark.Enabled, kFalse);
+    EXPECT_EQ(Speed, 0);
+    EXPECT_EQ(Foreground.Choice, 0);
+}
+
+TEST_F(ReadSettingsTest, ADamagedFileReadsAsFarAsItMakesSense) {
+    Store("\x00\xFF garbage\x01\n"s + "firstrun=1\r\nspeed=\"55\"\r" + std::string(70000, 'z') +
+          "\nsound=\xFF\xFE\n");
+    X_GetData();
+    EXPECT_EQ(Speed, 55);
+    EXPECT_EQ(SoundMode, 0);
+    EXPECT_TRUE(errors_.codes().empty());
+}
+
+}  // namespace
+}  // namespace bv
