@@ -1,0 +1,106 @@
+#include "surfaces/load_pics.h"
+
+#include <string>
+
+#include "errors/error_handler.h"
+#include "platform/surface_ops.h"
+#include "scene/catalogue_centre_piece.h"
+#include "scene/records.h"
+#include "scene/scene_globals.h"
+#include "settings/creature_setting_keys.h"
+#include "settings/settings_globals.h"
+#include "surfaces/memory_surfaces.h"
+#include "surfaces/reef_strip.h"
+#include "surfaces/surface_globals.h"
+
+namespace bv {
+namespace {
+
+constexpr int kMaskShiftLeft = 10;
+
+// The palette and scratch surfaces live only while loading; releasing them
+// here also covers a load that stops at a failure.
+class LoadingSurfaces {
+public:
+    LoadingSurfaces() = default;
+    LoadingSurfaces(const LoadingSurfaces&) = delete;
+    LoadingSurfaces& operator=(const LoadingSurfaces&) = delete;
+    ~LoadingSurfaces() {
+        RemoveDC(LoadDC);
+        RemoveDC(PaletteDC);
+    }
+};
+
+// A handle that still names a surface (a second load) gives it up first, so
+// nothing is left unreleased.
+void Assign(SurfaceHandle& handle, SurfaceHandle surface) {
+    RemoveDC(handle);
+    handle = surface;
+}
+
+SurfaceHandle ComposedSurface(Integer width, Integer height) {
+    return GenerateBufferDC(width, height, PaletteDC);
+}
+
+void LoadPicture(Sprite& record) {
+    Assign(record.DC, GenerateDC(AssetDir + record.FileName));
+}
+
+void StretchBackground() {
+    Assign(LoadDC, GenerateDC(AssetDir + Background.FileName));
+    platform::StretchBlt(Background.DC, 0, 0, ScreenWidth, ScreenHeight, LoadDC, 0, 0,
+                         Background.Width, Background.Height);
+    RemoveDC(LoadDC);
+}
+
+void ComposeReefStrip(SurfaceHandle strip, const std::string& fileName, int shiftLeft) {
+    Assign(LoadDC, GenerateDC(AssetDir + fileName));
+    TileReefStrip(strip, LoadDC, Foreground.Width, Foreground.Height, ScreenWidth, shiftLeft);
+    RemoveDC(LoadDC);
+}
+
+void LoadCentrePiece() {
+    Sprite* chosen = ChosenCentrePiece();
+    if (chosen != nullptr && chosen->Installed != kFalse) LoadPicture(*chosen);
+}
+
+bool SelectedAndInstalled(const Sprite& record) {
+    return record.Enabled != kFalse && record.Installed != kFalse;
+}
+
+// Element 1 of a group holds the group's surface; the bubble streams share
+// the left stream's. Each bottle has a picture of its own, and both follow
+// the first bottle's selection.
+void LoadCreatures() {
+    for (const CreatureSettingKey& key : CreatureSettingKeys()) {
+        Sprite& record = key.record();
+        if (SelectedAndInstalled(record)) LoadPicture(record);
+    }
+    if (Bottle(1).Enabled != kFalse && Bottle(2).Installed != kFalse) LoadPicture(Bottle(2));
+}
+
+}  // namespace
+
+void LoadPics4ScreenSaver() {
+    Guarded("Starter/LoadPics4ScreenSaver", [] {
+        const LoadingSurfaces loading;
+        Assign(PaletteDC, GenerateDC(AssetDir + "bv_palette.bmp"));
+        Assign(BufferDC, ComposedSurface(ScreenWidth, ScreenHeight));
+
+        Assign(Background.DC, ComposedSurface(ScreenWidth, ScreenHeight));
+        StretchBackground();
+
+        Assign(Foreground.DC, ComposedSurface(ScreenWidth, Foreground.Height));
+        ComposeReefStrip(Foreground.DC, Foreground.FileName, 0);
+
+        Assign(ForegroundMaskDC, ComposedSurface(ScreenWidth, Foreground.Height));
+        ComposeReefStrip(ForegroundMaskDC,
+                         "bv_foregroundmask" + std::to_string(Foreground.Choice) + ".bmp",
+                         kMaskShiftLeft);
+
+        LoadCentrePiece();
+        LoadCreatures();
+    });
+}
+
+}  // namespace bv
