@@ -1,0 +1,121 @@
+#include <cmath>
+#include <numbers>
+
+#include "art.h"
+#include "mermaid_kit.h"
+#include "paint_kit.h"
+#include "people_kit.h"
+
+namespace mediagen::art {
+namespace {
+
+const QColor skin(242, 200, 168);
+const QColor skinRim = QColor(242, 200, 168).darker(170);
+
+void limb(QPainter& p, QPointF from, QPointF elbow, QPointF to, double width) {
+    std::vector<QPointF> spine;
+    for (int i = 0; i <= 12; ++i) {
+        const double t = i / 12.0;
+        // Quadratic through the elbow.
+        const QPointF a = from + (elbow - from) * t;
+        const QPointF b = elbow + (to - elbow) * t;
+        spine.push_back(a + (b - a) * t);
+    }
+    fillWithRim(p, taperedPath(spine, width, width * 0.7), skin, skinRim, 0.8);
+}
+
+}  // namespace
+
+void swimMaid(QPainter& p, const FrameInfo& f) {
+    const double phase = f.phase();
+    const double w = f.size.width();
+    const double h = f.size.height();
+    const QPointF neck(w * 0.74, h * 0.24);
+    const QPointF tailEnd(w * 0.2, h * 0.84);
+    const QPointF along = tailEnd - neck;
+    const double len = std::hypot(along.x(), along.y());
+    const QPointF normal(-along.y() / len, along.x() / len);
+    const auto at = [&](double t) {
+        const double wave =
+            w * 0.09 * std::pow(t, 1.6) * std::sin(phase - t * 2.2 * std::numbers::pi);
+        return neck + along * t + normal * wave;
+    };
+
+    drawFlowingHair(p, neck + QPointF(w * 0.04, -h * 0.07), neck + QPointF(-w * 0.32, h * 0.02),
+                    w * 0.1, phase);
+    // Back arm along the body.
+    limb(p, at(0.08), at(0.2) + normal * w * 0.08, at(0.3) + normal * w * 0.1, w * 0.05);
+    std::vector<QPointF> tailSpine;
+    for (int i = 0; i <= 24; ++i) tailSpine.push_back(at(0.33 + 0.67 * i / 24.0));
+    drawMermaidTail(p, tailSpine, w * 0.14);
+    std::vector<QPointF> torso;
+    for (int i = 0; i <= 10; ++i) torso.push_back(at(0.02 + 0.36 * i / 10.0));
+    fillWithRim(p, taperedPath(torso, w * 0.12, w * 0.13),
+                linear(neck, at(0.38), {{0.0, skin}, {1.0, skin.darker(108)}}), skinRim, 0.8);
+    drawShellTop(p, at(0.1) + normal * w * 0.005, w * 0.08);
+    // Front arm reaching ahead, stroking with the swim.
+    const double reach = std::sin(phase);
+    limb(p, at(0.05), neck + QPointF(w * 0.14, -h * 0.02 + reach * h * 0.02),
+         neck + QPointF(w * 0.22, -h * 0.14 + reach * h * 0.04), w * 0.05);
+    FaceLook face;
+    face.hair_style = FaceLook::Hair::Long;
+    face.hair = QColor(196, 70, 40);
+    face.lookX = 0.8;
+    drawFace(p, neck + QPointF(w * 0.05, -h * 0.085), w * 0.085, face);
+}
+
+void mermaid(QPainter& p, const FrameInfo& f) {
+    const double phase = f.phase();
+    const double w = f.size.width();
+    const double h = f.size.height();
+
+    // The rock she rests on.
+    QPainterPath rock;
+    rock.moveTo(w * 0.08, h);
+    rock.cubicTo(w * 0.06, h * 0.72, w * 0.3, h * 0.6, w * 0.5, h * 0.62);
+    rock.cubicTo(w * 0.72, h * 0.6, w * 0.86, h * 0.76, w * 0.88, h);
+    rock.closeSubpath();
+    fillWithRim(p, rock,
+                linear(QPointF(0, h * 0.6), QPointF(0, h),
+                       {{0.0, QColor(130, 120, 110)}, {1.0, QColor(70, 64, 60)}}),
+                QColor(40, 36, 34));
+    p.save();
+    p.setClipPath(rock);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(90, 140, 70));
+    p.drawEllipse(QPointF(w * 0.3, h * 0.66), w * 0.1, h * 0.05);
+    p.drawEllipse(QPointF(w * 0.7, h * 0.68), w * 0.08, h * 0.04);
+    p.restore();
+
+    // Tail lying along the rock, its end swaying over the edge.
+    const QPointF hip(w * 0.42, h * 0.6);
+    const auto at = [&](double t) {
+        const double sway = h * 0.09 * std::pow(t, 2.0) * std::sin(phase);
+        return QPointF(hip.x() + w * 0.42 * t, hip.y() + h * 0.02 * t - h * 0.28 * t * t + sway);
+    };
+    drawMermaidTail(p, sampleSpine(at, 20), w * 0.11);
+
+    const QPointF neck(w * 0.36, h * 0.3);
+    drawFlowingHair(p, neck + QPointF(0, -h * 0.1), neck + QPointF(-w * 0.08, h * 0.3), w * 0.075,
+                    phase);
+    // Arm propped on the rock behind her.
+    limb(p, neck + QPointF(-w * 0.03, h * 0.04), neck + QPointF(-w * 0.1, h * 0.18),
+         QPointF(w * 0.24, h * 0.6), w * 0.04);
+    fillWithRim(p,
+                taperedPath(sampleSpine([&](double t) { return neck + (hip - neck) * t; }, 8),
+                            w * 0.09, w * 0.1),
+                linear(neck, hip, {{0.0, skin}, {1.0, skin.darker(108)}}), skinRim, 0.8);
+    drawShellTop(p, neck + QPointF(w * 0.02, h * 0.08), w * 0.06);
+    // The other hand waves lazily.
+    const double wave = std::sin(phase) * h * 0.03;
+    limb(p, neck + QPointF(w * 0.04, h * 0.04), neck + QPointF(w * 0.14, h * 0.02),
+         neck + QPointF(w * 0.18, -h * 0.12 + wave), w * 0.035);
+    FaceLook face;
+    face.hair_style = FaceLook::Hair::Long;
+    face.hair = QColor(196, 70, 40);
+    face.mood = FaceLook::Mood::Smile;
+    face.lookX = 0.3;
+    drawFace(p, neck + QPointF(0, -h * 0.09), w * 0.065, face);
+}
+
+}  // namespace mediagen::art

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace bluvessa {
+
+// Resource paths of the built-in dialog pictures (linked in through the
+// bluvessa_thumbnails library).
+QString thumbnailResource(const QString& settingsKey);  // ":/thumbnails/<key>.png"
+QString bugPictureResource();                           // ":/pictures/bug.png"
+QString fishPictureResource();                          // ":/pictures/fish.png"
+
+}  // namespace bluvessa
