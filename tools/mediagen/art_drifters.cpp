@@ -25,7 +25,7 @@ void drawBottle(QPainter& p, const FrameInfo& f, const QColor& glass, bool messa
     shoulder.closeSubpath();
     bottle.addPath(shoulder);
     bottle.addRect(QRectF(-2.5, -13, 5, 5));
-    const QPainterPath solid = bottle.simplified();
+    const QPainterPath solid = solidUnion(bottle);
     fillWithRim(p, solid,
                 linear(QPointF(-6, 0), QPointF(6, 0),
                        {{0.0, glass.darker(140)}, {0.4, glass}, {1.0, glass.darker(160)}}),
@@ -142,7 +142,7 @@ void mofiaSnitch(QPainter& p, const FrameInfo& f) {
     QPainterPath hat;
     hat.addEllipse(QRectF(-13, 2, 26, 6));
     hat.addRoundedRect(QRectF(-8, -7, 16, 11), 3, 3);
-    fillWithRim(p, hat.simplified(), QColor(60, 56, 50), QColor(20, 18, 16));
+    fillWithRim(p, solidUnion(hat), QColor(60, 56, 50), QColor(20, 18, 16));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(150, 30, 30));
     p.drawRect(QRectF(-8, 0, 16, 2.5));
@@ -198,7 +198,7 @@ void marinaSign(QPainter& p, const FrameInfo& f) {
     fish.lineTo(10, 17);
     fish.lineTo(10, 29);
     fish.closeSubpath();
-    p.drawPath(fish.simplified());
+    p.drawPath(solidUnion(fish));
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(31, 22), 1.5, 1.5);
     p.setPen(QPen(QColor(90, 90, 100), 1.2));
@@ -227,7 +227,7 @@ void marinaSign(QPainter& p, const FrameInfo& f) {
         small.lineTo(6, -2.5);
         small.lineTo(6, 2.5);
         small.closeSubpath();
-        fillWithRim(p, small.simplified(), QColor(250, 190, 40), QColor(120, 80, 10), 0.5);
+        fillWithRim(p, solidUnion(small), QColor(250, 190, 40), QColor(120, 80, 10), 0.5);
         p.restore();
     }
 }

@@ -296,7 +296,7 @@ void anchor(QPainter& p, const FrameInfo& f) {
     }
     QPainterPath holeInRing;
     holeInRing.addEllipse(QPointF(38, 10), 2.6, 2.6);
-    const QPainterPath solid = shape.simplified().subtracted(holeInRing);
+    const QPainterPath solid = solidUnion(shape).subtracted(holeInRing);
     fillWithRim(p, solid,
                 linear(QPointF(20, 0), QPointF(56, 0),
                        {{0.0, iron.lighter(130)}, {0.5, iron}, {1.0, iron.darker(140)}}),
@@ -363,7 +363,7 @@ void pillar(QPainter& p, const FrameInfo& f) {
         capital.addEllipse(QRectF(2, 10, 14, 14));
         capital.addEllipse(QRectF(47, 10, 14, 14));
         capital.addRect(QRectF(9, 13, 45, 11));
-        fillWithRim(p, capital.simplified(), stone, rim);
+        fillWithRim(p, solidUnion(capital), stone, rim);
         p.setPen(QPen(rim, 1.0));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QPointF(9, 17), 3.5, 3.5);
@@ -372,7 +372,7 @@ void pillar(QPainter& p, const FrameInfo& f) {
     QPainterPath base;
     base.addRoundedRect(QRectF(7, 148, 49, 8), 2, 2);
     base.addRoundedRect(QRectF(3, 156, 57, 12), 2, 2);
-    fillWithRim(p, base.simplified(), stone, rim);
+    fillWithRim(p, solidUnion(base), stone, rim);
     // Kelp curling up the column.
     const auto kelp = sampleSpine(
         [&](double t) { return QPointF(50 + 6 * std::sin(t * 9), 166 - t * (broken ? 95 : 120)); },

@@ -58,7 +58,7 @@ void drawSeaHorse(QPainter& p, double phase, const QColor& colour) {
     crown.lineTo(21.5, 1);
     crown.lineTo(23, 5);
     head.addPath(crown);
-    fillWithRim(p, head.simplified(), body, rim, 0.7);
+    fillWithRim(p, solidUnion(head), body, rim, 0.7);
     drawEye(p, QPointF(21.5, 8), 1.9, QColor(30, 90, 40));
     p.translate(0, -bob);
 }

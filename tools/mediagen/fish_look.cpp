@@ -9,8 +9,7 @@
 namespace mediagen {
 namespace {
 
-QPainterPath tailFin(const FishLook& look, const BodyShape& body, double w, double h,
-                     double swing) {
+QPainterPath tailFin(const FishLook& look, const BodyShape& body, double w, double swing) {
     const double baseX = body.tailX + 1.5;
     const double reach = 0.75 + 0.25 * std::cos(swing);
     const double tipX = baseX - (baseX - w * 0.02) * reach;
@@ -85,7 +84,7 @@ void drawFish(QPainter& p, const FrameInfo& f, const FishLook& look) {
     const auto draw = [&](QPainter& q) {
         const QBrush finBrush = linear(QPointF(0, 0), QPointF(0, h),
                                        {{0.0, look.fin.lighter(115)}, {1.0, look.fin.darker(115)}});
-        fillWithRim(q, tailFin(look, body, w, h, swing), finBrush, rim, rimWidth);
+        fillWithRim(q, tailFin(look, body, w, swing), finBrush, rim, rimWidth);
         fillWithRim(q, edgeFin(body, 0.15, 0.72, h * look.dorsalHeight, true), finBrush, rim,
                     rimWidth);
         fillWithRim(q, edgeFin(body, 0.15, 0.45, h * look.analHeight, false), finBrush, rim,

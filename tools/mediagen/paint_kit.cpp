@@ -51,6 +51,11 @@ QPainterPath taperedPath(const std::vector<QPointF>& spine, double startWidth, d
     // Round both ends.
     path.addEllipse(spine.front(), startWidth / 2.0, startWidth / 2.0);
     path.addEllipse(spine.back(), endWidth / 2.0, endWidth / 2.0);
+    return solidUnion(path);
+}
+
+QPainterPath solidUnion(QPainterPath path) {
+    path.setFillRule(Qt::WindingFill);
     return path.simplified();
 }
 

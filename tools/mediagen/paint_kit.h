@@ -24,6 +24,10 @@ QRadialGradient radial(QPointF centre, double radius,
 // to `endWidth`: arms, tails, worms, kelp and limbs.
 QPainterPath taperedPath(const std::vector<QPointF>& spine, double startWidth, double endWidth);
 
+// The union of all the shapes added to `path`, overlaps filled rather than
+// cancelled out.
+QPainterPath solidUnion(QPainterPath path);
+
 // Centre line sampled from a function of t in [0, 1].
 std::vector<QPointF> sampleSpine(const std::function<QPointF(double)>& at, int samples = 24);
 

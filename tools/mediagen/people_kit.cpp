@@ -14,7 +14,7 @@ void drawFace(QPainter& p, QPointF c, double r, const FaceLook& look) {
     if (look.hair_style == FaceLook::Hair::Long) {
         p.setPen(QPen(look.hair.darker(140), 0.8));
         p.setBrush(look.hair);
-        p.drawEllipse(QRectF(c.x() - r * 1.2, c.y() - r * 1.15, r * 2.4, r * 2.9));
+        p.drawEllipse(QRectF(c.x() - r * 1.1, c.y() - r * 1.1, r * 2.2, r * 2.5));
     }
     p.setPen(QPen(rim, 0.8));
     p.setBrush(radial(c + QPointF(-r * 0.3, -r * 0.3), r * 1.4,

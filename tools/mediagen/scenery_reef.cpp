@@ -46,7 +46,7 @@ void branchingCoral(std::vector<Piece>& out, Prng& rng, QPointF base, const QCol
             coral.addEllipse(to, width * 0.55, width * 0.55);
         }
     }
-    out.push_back({coral.simplified(),
+    out.push_back({solidUnion(coral),
                    linear(base - QPointF(0, 90), base,
                           {{0.0, colour.lighter(140)}, {1.0, colour.darker(130)}}),
                    colour.darker(220), 1.0});
@@ -76,7 +76,7 @@ void seaFan(std::vector<Piece>& out, Prng& rng, QPointF base, const QColor& colo
         lace.quadTo(base.x(), y - 4, base.x() + half, y + 4);
         fan.addPath(QPainterPathStroker(QPen(Qt::black, 1.0)).createStroke(lace));
     }
-    out.push_back({fan.simplified(), colour, colour.darker(200), 0.6});
+    out.push_back({solidUnion(fan), colour, colour.darker(200), 0.6});
 }
 
 void brainCoral(std::vector<Piece>& out, Prng& rng, QPointF base, const QColor& colour) {
@@ -141,7 +141,7 @@ void anemone(std::vector<Piece>& out, Prng& rng, QPointF base, const QColor& col
                                           8),
                                       3.4, 1.6));
     }
-    out.push_back({tentacles.simplified(),
+    out.push_back({solidUnion(tentacles),
                    linear(base - QPointF(0, 24), base, {{0.0, colour.lighter(150)}, {1.0, colour}}),
                    colour.darker(200), 0.7});
     QPainterPath column;

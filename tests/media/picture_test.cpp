@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+
+#include "media_files.h"
+#include "sheet_checks.h"
+
+using namespace media_test;
+
+namespace {
+
+int bitsPerPixel(const std::string& file) {
+    const auto bytes = readBytes(mediaDir() / file);
+    if (bytes.size() < 30 || bytes[0] != 'B' || bytes[1] != 'M') return 0;
+    return bytes[28] | (bytes[29] << 8);
+}
+
+int distinctColours(const QImage& image) {
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));
+    return static_cast<int>(colours.size());
+}
+
+TEST(Pictures, EveryBitmapIsTwentyFourBit) {
+    for (const auto& entry : std::filesystem::directory_iterator(mediaDir())) {
+        if (entry.path().extension() == ".bmp") {
+            EXPECT_EQ(bitsPerPixel(entry.path().filename().string()), 24) << entry.path();
+        }
+    }
+}
+
+TEST(Pictures, BackgroundsAreFullPictures) {
+    for (const char* file : {"bv_background1.bmp", "bv_background2.bmp", "bv_background3.bmp"}) {
+        const QImage image = loadPicture(file);
+        EXPECT_EQ(image.size(), QSize(640, 480)) << file;
+        EXPECT_GT(distinctColours(image), 500) << file << " looks flat";
+    }
+    EXPECT_NE(loadPicture("bv_background1.bmp"), loadPicture("bv_background2.bmp"));
+    EXPECT_NE(loadPicture("bv_background2.bmp"), loadPicture("bv_background3.bmp"));
+}
+
+TEST(Pictures, PaletteIsASmallPicture) {
+    const QImage image = loadPicture("bv_palette.bmp");
+    EXPECT_FALSE(image.isNull());
+    EXPECT_LE(image.width(), 64);
+    EXPECT_LE(image.height(), 64);
+}
+
+TEST(Pictures, PreviewIsEightFramesInOneRow) {
+    const QImage image = loadPicture("bv_preview.bmp");
+    ASSERT_EQ(image.size(), QSize(824, 102));
+    for (int k = 0; k < 8; ++k)
+        EXPECT_GT(distinctColours(image.copy(k * 103, 0, 103, 102)), 50) << "frame " << k;
+    EXPECT_NE(image.copy(0, 0, 103, 102), image.copy(103, 0, 103, 102))
+        << "the miniature does not move";
+}
+
+TEST(Pictures, DialogStillsAreOpaqueFullBoxPictures) {
+    for (const char* file :
+         {"bv_previewscenery.bmp", "bv_previewother.bmp", "bv_backgroundpreview1.bmp",
+          "bv_backgroundpreview2.bmp", "bv_backgroundpreview3.bmp", "bv_foregroundpreview0.bmp"}) {
+        const QImage image = loadPicture(file);
+        ASSERT_EQ(image.size(), QSize(181, 334)) << file;
+        for (int y = 167; y < 334; ++y)
+            for (int x = 0; x < 181; ++x)
+                ASSERT_TRUE(isBlack(image.pixel(x, y)))
+                    << file << " mask not black at " << x << ", " << y;
+        EXPECT_GT(distinctColours(image.copy(0, 0, 181, 167)), 100) << file;
+    }
+}
+
+// The scene draws the reef's mask 10 pixels left of its picture, so the
+// mask file leads the picture by 10 columns, wrapping round.
+constexpr int kMaskLead = 10;
+
+TEST(Reef, PictureAndMaskLineUpOnScreen) {
+    const QImage picture = loadPicture("bv_foreground0.bmp");
+    const QImage mask = loadPicture("bv_foregroundmask0.bmp");
+    ASSERT_EQ(picture.size(), QSize(784, 247));
+    ASSERT_EQ(mask.size(), QSize(784, 247));
+    EXPECT_EQ(maskIsBlackAndWhite(mask, mask.rect()), "");
+    int opaque = 0;
+    for (int y = 0; y < 247; ++y)
+        for (int x = 0; x < 784; ++x) {
+            const QRgb m = mask.pixel((x + kMaskLead) % 784, y);
+            opaque += isBlack(m);
+            ASSERT_FALSE(isWhite(m) && !isBlack(picture.pixel(x, y)))
+                << "reef lit under a clear mask at " << x << ", " << y;
+        }
+    // Corals and rocks along the bottom, open water above them.
+    EXPECT_GT(opaque, 784 * 247 / 4);
+    for (int x = 0; x < 784; ++x) {
+        EXPECT_TRUE(isWhite(mask.pixel(x, 0)) || x % 97 != 0)
+            << "column " << x << " closed at the top";
+        EXPECT_TRUE(isBlack(mask.pixel(x, 246))) << "column " << x << " open at the bottom";
+    }
+}
+
+double columnDistance(const QImage& image, int a, int b) {
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb p = image.pixel(a, y);
+        const QRgb q = image.pixel(b, y);
+        sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+               std::abs(qBlue(p) - qBlue(q));
+    }
+    return sum;
+}
+
+TEST(Reef, TilesWithoutASeam) {
+    for (const char* file : {"bv_foreground0.bmp", "bv_foregroundmask0.bmp"}) {
+        const QImage image = loadPicture(file);
+        double typical = 0;
+        for (int x = 0; x + 1 < image.width(); ++x) typical += columnDistance(image, x, x + 1);
+        typical /= image.width() - 1;
+        EXPECT_LE(columnDistance(image, image.width() - 1, 0), 3 * typical) << file;
+    }
+}
+
+}  // namespace
