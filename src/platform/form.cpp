@@ -7,13 +7,23 @@
 
 namespace bv::platform {
 
+namespace {
+int loadedForms = 0;
+}
+
 Form::Form(QWidget* parent) : QWidget(parent) {}
 
-Form::~Form() { DeleteSurface(surface_); }
+Form::~Form() {
+    if (loaded_ && !unloading_) --loadedForms;
+    DeleteSurface(surface_);
+}
+
+int Form::LoadedCount() { return loadedForms; }
 
 void Form::Load() {
     if (loaded_) return;
     loaded_ = true;
+    ++loadedForms;
     Form_Initialize();
     Form_Load();
 }
@@ -28,6 +38,7 @@ bool Form::Unload() {
     if (unloading_) return true;
     if (!QueryUnload(kUnloadByCode)) return false;
     unloading_ = true;
+    --loadedForms;
     Form_Unload();
     hide();
     return true;
@@ -43,6 +54,7 @@ void Form::closeEvent(QCloseEvent* event) {
         return;
     }
     unloading_ = true;
+    --loadedForms;
     event->accept();
     Form_Unload();
 }

@@ -23,6 +23,8 @@ public:
     // Returns false when Form_QueryUnload cancelled the unload.
     bool Unload();
     bool isLoaded() const { return loaded_; }
+    // Forms loaded and not yet unloaded: the process lives while there is one.
+    static int LoadedCount();
 
     // The form's drawing surface: a true-colour picture the size of the
     // form's client area in device pixels, shown as the form's content.

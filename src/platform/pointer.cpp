@@ -1,5 +1,6 @@
 #include "platform/pointer.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 
 namespace bv::platform {
@@ -11,7 +12,7 @@ void Apply() {
     const bool hide = displayCount < 0;
     if (qGuiApp == nullptr || hide == overrideActive) return;
     if (hide)
-        QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+        QGuiApplication::setOverrideCursor(QCursor(Qt::BlankCursor));
     else
         QGuiApplication::restoreOverrideCursor();
     overrideActive = hide;

@@ -96,4 +96,6 @@ bool WindowExists(WindowId window) {
     return XGetWindowAttributes(display.get(), window, &attributes) != 0;
 }
 
+bool DisplayAvailable() { return OpenDisplay() != nullptr; }
+
 }  // namespace bv::platform

@@ -23,4 +23,7 @@ ClientRect GetClientRect(WindowId window);
 
 bool WindowExists(WindowId window);
 
+// Whether the X display named by DISPLAY can be opened.
+bool DisplayAvailable();
+
 }  // namespace bv::platform

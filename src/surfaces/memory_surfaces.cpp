@@ -29,7 +29,7 @@ SurfaceHandle GenerateDC(const std::string& fileName) {
     return GuardedOr<SurfaceHandle>("System/GenerateDC", 0, [&] {
         const platform::Handle handle = CreateCompatibleDC();
         platform::ReplaceSurfaceBitmap(
-            handle, platform::LoadBitmapFile(platform::ResolveCaseInsensitive(fileName)));
+            handle, platform::LoadBitmapFile(ResolveCaseInsensitive(fileName)));
         return handle;
     });
 }

@@ -1,0 +1,84 @@
+#include "errors/bug_report_form.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "errors/error_code.h"
+#include "platform/web_browser.h"
+#include "settings/center_form.h"
+#include "startup/cleanup.h"
+
+namespace bv {
+namespace {
+BugReportForm* instance = nullptr;
+
+QLabel* Picture(QStyle::StandardPixmap which, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setPixmap(QApplication::style()->standardIcon(which).pixmap(48, 48));
+    label->setAlignment(Qt::AlignTop);
+    return label;
+}
+}  // namespace
+
+BugReportForm::BugReportForm() {
+    setWindowTitle(QStringLiteral("Error Code:"));
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    explanation_ = new QLabel(
+        tr("Bluvessa has found a bug in itself and cannot go on as it should.\n\n"
+           "Please report the error code shown in the title of this window through "
+           "our online bug-report form: the button below opens it in your web browser. "
+           "Closing this window ends the screen saver."),
+        this);
+    explanation_->setWordWrap(true);
+    explanation_->setMinimumWidth(320);
+    command1_ = new QPushButton(tr("Report This Bug Now"), this);
+    connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+    auto* pictures = new QVBoxLayout;
+    pictures->addWidget(Picture(QStyle::SP_MessageBoxWarning, this));
+    pictures->addWidget(Picture(QStyle::SP_MessageBoxInformation, this));
+    pictures->addStretch();
+    auto* text = new QVBoxLayout;
+    text->addWidget(explanation_);
+    text->addStretch();
+    text->addWidget(command1_, 0, Qt::AlignRight);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(pictures);
+    layout->addLayout(text, 1);
+    setFixedSize(sizeHint().expandedTo(QSize(440, 200)));
+}
+
+BugReportForm& BugReportForm::Instance() {
+    if (instance == nullptr) instance = new BugReportForm;  // lives until the process ends
+    return *instance;
+}
+
+bool BugReportForm::Exists() { return instance != nullptr; }
+
+void BugReportForm::ShowCode(const std::string& codeText) {
+    setWindowTitle(QString::fromStdString(codeText));
+    Load();
+    show();
+    raise();
+}
+
+void BugReportForm::Form_Load() { CenterForm(*this); }
+
+void BugReportForm::Form_Unload() { X_Cleanup_And_End(); }
+
+void BugReportForm::Command1_Click() {
+    platform::OpenInBrowser(std::string(kMakerSite) + "/bugs.htm");
+}
+
+void InstallBugReportForm(std::function<void()> beforeShow) {
+    SetErrorReporter([beforeShow = std::move(beforeShow)](const std::string& codeText) {
+        if (beforeShow) beforeShow();
+        BugReportForm::Instance().ShowCode(codeText);
+    });
+}
+
+}  // namespace bv

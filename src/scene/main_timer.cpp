@@ -1,0 +1,160 @@
+#include "scene/main_timer.h"
+
+#include <QString>
+
+#include "errors/error_handler.h"
+#include "platform/clock_text.h"
+#include "platform/surface_ops.h"
+#include "scene/anim_groups.h"
+#include "scene/anim_still.h"
+#include "scene/anim_swim.h"
+#include "scene/anim_timed.h"
+#include "scene/anim_worm.h"
+#include "scene/records.h"
+#include "scene/scene_globals.h"
+#include "settings/settings_globals.h"
+#include "sound/sound_control.h"
+#include "surfaces/surface_globals.h"
+
+namespace bv {
+namespace {
+
+constexpr int kReefHeight = 247;
+
+// One step of the tick: a record's routine, drawn only while its flag is set.
+struct SceneStep {
+    Integer (*enabled)();
+    void (*run)();
+};
+
+// Back to front: later steps are drawn over earlier ones.
+constexpr SceneStep kSwimmersAndDrifters[] = {
+    {[] { return MarinaSign.Enabled; }, [] { Anim_Still_Loop(MarinaSign); }},
+    {[] { return TigerShark.Enabled; }, [] { Anim_Swim_LeftOnly(TigerShark); }},
+    {[] { return Hammerhead.Enabled; }, [] { Anim_Swim_RightOnly(Hammerhead); }},
+    {[] { return Orca.Enabled; }, [] { Anim_Swim_LeftOnly(Orca); }},
+    {[] { return Dolphin.Enabled; }, [] { Anim_Swim_LeftOnly(Dolphin); }},
+    {[] { return Shark.Enabled; }, [] { Anim_Swim_RightOnly(Shark); }},
+    {[] { return Octopus.Enabled; }, [] { Anim_Swim_LeftOnly(Octopus); }},
+    {[] { return SwimMaid.Enabled; }, [] { Anim_Swim_LeftUp(SwimMaid); }},
+    {[] { return Whale.Enabled; }, [] { Anim_Swim_RightDown(Whale); }},
+    {[] { return Manatee.Enabled; }, [] { Anim_Swim_RightOnly(Manatee); }},
+    {[] { return Tuna.Enabled; }, [] { Anim_Swim_LeftOnly(Tuna); }},
+    {[] { return MofiaSnitch.Enabled; }, [] { Anim_Swim_Drop(MofiaSnitch, 500); }},
+    {[] { return Bottle(1).Enabled; }, [] { Anim_Swim_Drop(Bottle(1), 250); }},
+    {[] { return Bottle(1).Enabled; }, [] { Anim_Swim_Drop(Bottle(2), 750); }},
+    {[] { return BubblesLeft(1).Enabled; }, [] { Anim_Custom_BubbleRight(); }},
+    {[] { return BubblesLeft(1).Enabled; }, [] { Anim_Custom_BubbleLeft(); }},
+    {[] { return BlueDevil(1).Enabled; }, [] { Anim_Custom_bluedevil(); }},
+    {[] { return AngelFish(1).Enabled; }, [] { Anim_Custom_AngelFish(); }},
+    {[] { return RedFish(1).Enabled; }, [] { Anim_Custom_redfish(); }},
+    {[] { return YellowFish(1).Enabled; }, [] { Anim_Custom_Yellowfish(); }},
+    {[] { return EmperorFish(1).Enabled; }, [] { Anim_Custom_emperorfish(); }},
+    {[] { return SwimHorse(1).Enabled; }, [] { Anim_Custom_SwimHorse(); }},
+    {[] { return ScubaDiver.Enabled; }, [] { Anim_Swim_LeftOnly(ScubaDiver); }},
+    {[] { return BlowFish.Enabled; }, [] { Anim_Swim_Both1(BlowFish); }},
+    {[] { return Pillar(1).Enabled; }, [] { Anim_Custom_Pillars(); }},
+    {[] { return Worm.Enabled; }, [] { Anim_Custom_Worm(Worm); }},
+    {[] { return DiverHead.Enabled; }, [] { Anim_Custom_DiverHead(DiverHead); }},
+};
+
+void DrawCentrePiece() {
+    switch (CenterPiece.Choice) {
+        case 1: Anim_Custom_ScubaDude(ScubaDude); break;
+        case 2: Anim_Still_Loop(EvilRelic); break;
+        case 3: Anim_Still_Reverse(LifeGuard); break;
+        case 4: Anim_Still_Loop(SwimDude); break;
+        case 5: Anim_Still_Loop(Mermaid); break;
+        case 6: Anim_Still_Loop(Bather); break;
+        case 7: Anim_Custom_Treasure(Treasure); break;
+        default: break;
+    }
+}
+
+// The sea-bed pieces animate on every tick: an unselected one has no
+// picture, so only its frame counter moves.
+void DrawSeaBed() {
+    Anim_Still_Loop(SeaHorse);
+    Anim_Custom_Clam();
+    Anim_Custom_Crab(Crab);
+    Anim_Custom_Anchor(Anchor);
+    Anim_Custom_Eyes(Eyes);
+}
+
+void CopyBackground() {
+    platform::BitBlt(BufferDC, 0, 0, ScreenWidth, ScreenHeight, Background.DC, 0, 0,
+                     platform::SRCCOPY);
+}
+
+void LayReef(int height) {
+    const int top = ScreenHeight - height;
+    platform::BitBlt(BufferDC, 0, top, ScreenWidth, height, ForegroundMaskDC, 0, 0,
+                     platform::SRCAND);
+    platform::BitBlt(BufferDC, 0, top, ScreenWidth, height, Foreground.DC, 0, 0,
+                     platform::SRCPAINT);
+}
+
+int Rounded(double value) { return RoundToLong(value); }
+
+}  // namespace
+
+void ScreenSaver_Form_Initialize(SceneView& view) {
+    Guarded("ScreenSaver/Form_Initialize", [&] {
+        // A negative interval is not a speed: the timer refuses it.
+        if (Speed < 0) Fail(kInvalidArgument);
+        view.MainTimer().setInterval(Speed);
+        CopyBackground();
+        LayReef(kReefHeight);
+        StartSound(view.MusicTimer());
+
+        if (!MessageText.empty() && ShowMessage != kFalse) {
+            QLabel& label = view.ScreenLabel();
+            label.setText(QStringLiteral("  ") + QString::fromStdString(MessageText) +
+                          QStringLiteral("  "));
+            label.adjustSize();
+            label.move(Rounded(ScreenWidth / 2.0 - label.width() / 2.0),
+                       Rounded(static_cast<double>(ScreenHeight) - label.height() - 40));
+            label.show();
+        }
+        if (ShowClock != kFalse) {
+            QLabel& clock = view.ClockLabel();
+            clock.show();
+            clock.move(Rounded(ScreenWidth / 2.0 - clock.width() / 2.0), 5);
+        }
+    });
+}
+
+void Update_Clock(SceneView& view) {
+    QLabel& clock = view.ClockLabel();
+    // Centred by the width of the previous caption: a new width shows a tick late.
+    clock.move(Rounded(ScreenWidth / 2.0 - clock.width() / 2.0), clock.y());
+    const QString caption = QStringLiteral(" ") + QString::fromStdString(LocalTimeText()) +
+                            QStringLiteral(" ");
+    if (caption != clock.text()) {
+        clock.setText(caption);
+        clock.adjustSize();
+    }
+}
+
+void maintimer_Timer(SceneView& view) {
+    Guarded("ScreenSaver/MainTimer", [&] {
+        LongTick = ToInteger(LongTick + 1);
+        if (LongTick > 1000) LongTick = 0;
+        ShortTick = ToInteger(ShortTick + 1);
+        if (ShortTick > 100) ShortTick = 0;
+
+        CopyBackground();
+        for (const SceneStep& step : kSwimmersAndDrifters)
+            if (step.enabled() != kFalse) step.run();
+        LayReef(Foreground.Height);
+        DrawCentrePiece();
+        DrawSeaBed();
+        Update_Clock(view);
+
+        platform::BitBlt(view.FormDC(), 0, 0, ScreenWidth, ScreenHeight, BufferDC, 0, 0,
+                         platform::SRCCOPY);
+        view.Refresh();
+    });
+}
+
+}  // namespace bv

@@ -1,0 +1,29 @@
+#include "scene/offscreen_view.h"
+
+#include <QPainter>
+
+#include "platform/surface_table.h"
+
+namespace bv {
+
+OffscreenSceneView::OffscreenSceneView(int width, int height)
+    : clockLabel_(new QLabel(&canvas_)), screenLabel_(new QLabel(&canvas_)) {
+    surface_ = platform::CreateSurface(platform::Bitmap(width, height, platform::PixelFormat::TrueColour));
+    canvas_.resize(width, height);
+    StyleSceneLabel(*clockLabel_, QStringLiteral("CLOCK"));
+    StyleSceneLabel(*screenLabel_, QStringLiteral("INSERT TEXT MESSAGE HERE"));
+}
+
+OffscreenSceneView::~OffscreenSceneView() { platform::DeleteSurface(surface_); }
+
+QImage OffscreenSceneView::Snapshot() const {
+    const platform::Bitmap* frame = platform::FindSurface(surface_);
+    if (frame == nullptr) return {};
+    QImage image = frame->toImage();
+    QPainter painter(&image);
+    for (QLabel* label : {screenLabel_, clockLabel_})
+        if (!label->isHidden()) label->render(&painter, label->pos());
+    return image;
+}
+
+}  // namespace bv

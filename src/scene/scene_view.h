@@ -1,0 +1,31 @@
+#pragma once
+// What the frame composition draws on: the full-screen window in a run, an
+// offscreen stand-in in the headless renderer.
+
+#include <QLabel>
+#include <QTimer>
+
+#include "platform/surface_table.h"
+
+namespace bv {
+
+class SceneView {
+public:
+    virtual ~SceneView() = default;
+
+    // The window's drawing surface, ScreenWidth x ScreenHeight.
+    virtual platform::Handle FormDC() = 0;
+    // Makes the new frame visible with the labels over it.
+    virtual void Refresh() = 0;
+
+    virtual QLabel& ClockLabel() = 0;
+    virtual QLabel& ScreenLabel() = 0;
+    virtual QTimer& MainTimer() = 0;
+    virtual QTimer& MusicTimer() = 0;
+};
+
+// Gives a label the look both scene labels share: Arial bold 12 pt, text
+// (128, 128, 255) on black, centred, hidden until the scene decides.
+void StyleSceneLabel(QLabel& label, const QString& caption);
+
+}  // namespace bv

@@ -1,0 +1,40 @@
+#pragma once
+// The live miniature shown inside a host window (the display settings'
+// preview): an eight-frame loop, centred, on a 70 ms timer.
+
+#include <QTimer>
+
+#include "platform/form.h"
+#include "platform/x11_windows.h"
+
+namespace bv {
+
+inline Long PreviewParent = 0;
+inline platform::ClientRect PreviewRect;
+
+class PreviewScreen : public platform::Form {
+    Q_OBJECT
+public:
+    PreviewScreen();
+
+    // Makes the form a child of the host window, filling its client area.
+    void EmbedInto(platform::WindowId host, const platform::ClientRect& area);
+
+    void previewtimer_Timer();
+    QTimer& PreviewTimer() { return previewtimer_; }
+
+protected:
+    void Form_Initialize() override;
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
+    QTimer previewtimer_;
+    QTimer hostWatch_;
+};
+
+// The longest tail of the command line that reads entirely as a number, as
+// a window handle; 0 when there is none.
+Long FindPreviewHandle(const std::string& commandLine);
+
+}  // namespace bv

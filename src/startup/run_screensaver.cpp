@@ -1,0 +1,29 @@
+#include "errors/bug_report_form.h"
+#include "errors/error_handler.h"
+#include "platform/pointer.h"
+#include "settings/platform_version.h"
+#include "startup/run_state.h"
+#include "startup/screen_size.h"
+#include "startup/screensaver_form.h"
+#include "startup/starter.h"
+#include "surfaces/load_pics.h"
+
+namespace bv {
+
+void Run_ScreenSaver() {
+    Guarded("Starter/Run_ScreenSaver", [] {
+        RunMode = kRunModeScreenSaver;
+        LoadPics4ScreenSaver();
+        platform::ShowCursor(false);
+        WinVersion = GetVersion32();
+        // Only Windows 9x kept a screen-saver password flag of its own; on
+        // this platform the locker asks for the login password instead.
+        SetTFS("disable");
+        auto* saver = new ScreenSaver(HostSaverWindow());  // lives until the process ends
+        InstallBugReportForm([saver] { saver->StepAsideForReport(); });
+        saver->Load();
+        saver->MakeTopmost();
+    });
+}
+
+}  // namespace bv

@@ -1,0 +1,36 @@
+#include "startup/screen_size.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/x11_windows.h"
+
+namespace bv {
+
+unsigned long HostSaverWindow() {
+    const char* named = std::getenv("XSCREENSAVER_WINDOW");
+    if (named == nullptr || *named == 0) return 0;
+    // xscreensaver writes the id in hexadecimal ("0x1e00007") or decimal.
+    char* end = nullptr;
+    const unsigned long id = std::strtoul(named, &end, 0);
+    return (end != nullptr && *end == 0) ? id : 0;
+}
+
+QSize DrawingAreaPixels() {
+    if (const unsigned long host = HostSaverWindow(); host != 0) {
+        const platform::ClientRect rect =
+            platform::GetClientRect(static_cast<platform::WindowId>(host));
+        if (rect.right > 0 && rect.bottom > 0)
+            return QSize(static_cast<int>(rect.right), static_cast<int>(rect.bottom));
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return QSize(0, 0);
+    const qreal ratio = screen->devicePixelRatio();
+    const QSize logical = screen->geometry().size();
+    return QSize(static_cast<int>(std::lround(logical.width() * ratio)),
+                 static_cast<int>(std::lround(logical.height() * ratio)));
+}
+
+}  // namespace bv

@@ -1,0 +1,101 @@
+#include "startup/screensaver_form.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
+
+#include "errors/error_handler.h"
+#include "platform/pointer.h"
+#include "platform/surface_ops.h"
+#include "scene/main_timer.h"
+#include "scene/scene_globals.h"
+#include "sound/sound_control.h"
+#include "startup/cleanup.h"
+#include "startup/run_state.h"
+
+namespace bv {
+namespace {
+ScreenSaver* current = nullptr;
+}
+
+ScreenSaver::ScreenSaver(unsigned long host)
+    : host_(host), clockLabel_(this), screenLabel_(this) {
+    current = this;
+    setWindowTitle(QStringLiteral("Bluvessa"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setFocusPolicy(Qt::StrongFocus);
+
+    maintimer_.setInterval(1);
+    musicTimer_.setInterval(10000);
+    connect(&maintimer_, &QTimer::timeout, this, [this] { maintimer_Timer(*this); });
+    connect(&musicTimer_, &QTimer::timeout, this, [this] { MusicTimer_Timer(musicTimer_); });
+    StyleSceneLabel(clockLabel_, QStringLiteral("CLOCK"));
+    StyleSceneLabel(screenLabel_, QStringLiteral("INSERT TEXT MESSAGE HERE"));
+
+    CreateDrawingSurface(ScreenWidth, ScreenHeight);
+}
+
+ScreenSaver* ScreenSaver::Current() { return current; }
+
+void ScreenSaver::Form_Initialize() { ScreenSaver_Form_Initialize(*this); }
+
+void ScreenSaver::Form_Load() {
+    Guarded("ScreenSaver/Form_Load", [this] {
+        platform::BitBlt(hDC(), 0, 0, ScreenWidth, ScreenHeight, 0, 0, 0, platform::BLACKNESS);
+        maintimer_.start();
+        const qreal ratio = devicePixelRatioF();
+        if (host_ != 0) {
+            // xscreensaver owns the screen, the input and the lock; we only
+            // draw inside the window it gave us.
+            setWindowFlags(Qt::FramelessWindowHint);
+            winId();
+            if (QWindow* host = QWindow::fromWinId(static_cast<WId>(host_)))
+                windowHandle()->setParent(host);
+            setGeometry(0, 0, qRound(ScreenWidth / ratio), qRound(ScreenHeight / ratio));
+            show();
+            return;
+        }
+        setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        if (QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
+        showFullScreen();
+    });
+}
+
+void ScreenSaver::MakeTopmost() {
+    if (host_ != 0) return;
+    raise();
+    activateWindow();
+    grabKeyboard();
+}
+
+void ScreenSaver::StepAsideForReport() {
+    platform::ShowCursor(true);
+    releaseKeyboard();
+    setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    hide();
+}
+
+void ScreenSaver::Refresh() { repaint(); }
+
+void ScreenSaver::Form_QueryUnload(Integer& /*cancel*/, int /*unloadMode*/) {
+    // Only Windows 9x asked for a screen-saver password of its own here; this
+    // platform's locker (xscreensaver, the desktop) asks for it instead, so
+    // every request to unload proceeds.
+}
+
+void ScreenSaver::Form_Unload() { X_Cleanup_And_End(); }
+
+void ScreenSaver::UnloadOnInput() {
+    if (RunMode == kRunModeScreenSaver && host_ == 0) Unload();
+}
+
+void ScreenSaver::Form_Click() { UnloadOnInput(); }
+void ScreenSaver::Form_DblClick() { UnloadOnInput(); }
+void ScreenSaver::Form_KeyDown(int, int) { UnloadOnInput(); }
+void ScreenSaver::Form_KeyPress(int) { UnloadOnInput(); }
+
+}  // namespace bv

@@ -1,0 +1,55 @@
+#pragma once
+// The full-screen saver window: black, borderless, on top of everything,
+// ended by a click, a double click or a key (never by moving the mouse).
+
+#include <QLabel>
+#include <QTimer>
+
+#include "platform/form.h"
+#include "scene/scene_view.h"
+
+namespace bv {
+
+class ScreenSaver : public platform::Form, public SceneView {
+    Q_OBJECT
+public:
+    // host: the window xscreensaver hands over to draw into, or 0 for a
+    // window of our own covering the screen.
+    explicit ScreenSaver(unsigned long host);
+
+    // The one saver window of a full-screen run, or nullptr.
+    static ScreenSaver* Current();
+
+    platform::Handle FormDC() override { return hDC(); }
+    void Refresh() override;
+    QLabel& ClockLabel() override { return clockLabel_; }
+    QLabel& ScreenLabel() override { return screenLabel_; }
+    QTimer& MainTimer() override { return maintimer_; }
+    QTimer& MusicTimer() override { return musicTimer_; }
+
+    // Shows the window on top of everything at the screen's top-left corner.
+    void MakeTopmost();
+    // What the error reporter does before its form appears.
+    void StepAsideForReport();
+
+protected:
+    void Form_Initialize() override;
+    void Form_Load() override;
+    void Form_QueryUnload(Integer& cancel, int unloadMode) override;
+    void Form_Unload() override;
+    void Form_Click() override;
+    void Form_DblClick() override;
+    void Form_KeyDown(int keyCode, int shift) override;
+    void Form_KeyPress(int keyAscii) override;
+
+private:
+    void UnloadOnInput();
+
+    unsigned long host_;
+    QTimer maintimer_;
+    QTimer musicTimer_;
+    QLabel clockLabel_;
+    QLabel screenLabel_;
+};
+
+}  // namespace bv

@@ -1,0 +1,71 @@
+# Shared steps of the end-to-end tests: a private X server, the program under
+# test with its own Windows folder, and waiting for windows without guessing
+# at timing (every wait polls with a deadline).
+set -euo pipefail
+
+: "${BLUVESSA:?path of the bluvessa executable}"
+: "${X_TEST_HELPER:?path of x_test_helper}"
+: "${MEDIA_WINDOWS_DIR:?the generated media pack's Windows folder}"
+
+WORK=$(mktemp -d)
+XVFB_PID=""
+cleanup() {
+    local pids
+    pids=$(jobs -p) || true
+    [ -n "$pids" ] && kill $pids 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_x() {  # start_x WIDTHxHEIGHT
+    local geometry=${1:-1024x768}
+    exec 7> "$WORK/displayfd"
+    Xvfb -displayfd 7 -screen 0 "${geometry}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    exec 7>&-
+    for _ in $(seq 100); do
+        [ -s "$WORK/displayfd" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(head -n1 "$WORK/displayfd")"
+    unset XSCREENSAVER_WINDOW QT_QPA_PLATFORM
+}
+
+# A Windows folder of our own: the media pack linked in, settings private.
+make_windows_dir() {
+    export BLUVESSA_WINDOWS_DIR="$WORK/windows/"
+    mkdir -p "$BLUVESSA_WINDOWS_DIR"
+    ln -s "$MEDIA_WINDOWS_DIR/Zentrova" "$BLUVESSA_WINDOWS_DIR/Zentrova"
+}
+
+wait_until() {  # wait_until SECONDS command...: true once the command succeeds
+    local deadline=$((SECONDS + $1))
+    shift
+    while ((SECONDS < deadline)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+window_named() { xdotool search --name "^$1\$" 2>/dev/null | head -n1; }
+has_window_named() { [ -n "$(window_named "$1")" ]; }
+alive() { kill -0 "$1" 2>/dev/null; }
+dead() { ! kill -0 "$1" 2>/dev/null; }
+
+# The exit status of a finished background job.
+status_of() { local s=0; wait "$1" || s=$?; echo "$s"; }
+
+screenshot() {  # screenshot FILE.png [window-id]
+    if [ -n "${2:-}" ]; then
+        xwd -silent -id "$2" | convert xwd:- "$1"
+    else
+        xwd -silent -root | convert xwd:- "$1"
+    fi
+}
+
+# The colour of one pixel of a PNG, as "r,g,b".
+pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }

@@ -1,0 +1,159 @@
+// Block copies and their raster operations, clipping, formats and stretching.
+#include <gtest/gtest.h>
+
+#include "platform/raster.h"
+
+namespace bv::platform {
+namespace {
+
+constexpr Colour kRed = 0xFFFF0000u;
+constexpr Colour kGreen = 0xFF00FF00u;
+constexpr Colour kBlue = 0xFF0000FFu;
+
+Bitmap Filled(int w, int h, Colour colour) {
+    Bitmap bitmap(w, h, PixelFormat::TrueColour);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) bitmap.trueColourRow(y)[x] = colour;
+    return bitmap;
+}
+
+// A picture whose pixel (x, y) encodes its own position.
+Bitmap Numbered(int w, int h) {
+    Bitmap bitmap(w, h, PixelFormat::TrueColour);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            bitmap.trueColourRow(y)[x] = 0xFF000000u | static_cast<Colour>(y << 8 | x);
+    return bitmap;
+}
+
+TEST(BitBlt, CopiesClipAtEveryEdge) {
+    const Bitmap source = Numbered(10, 10);
+    Bitmap target = Filled(8, 6, kBlue);
+    BitBlt(target, -3, -2, 10, 10, &source, 0, 0, SRCCOPY);
+    EXPECT_EQ(target.colourAt(0, 0), 0xFF000000u | (2 << 8 | 3));  // source (3, 2)
+    EXPECT_EQ(target.colourAt(6, 5), 0xFF000000u | (7 << 8 | 9));  // source (9, 7)
+    EXPECT_EQ(target.colourAt(7, 0), kBlue);  // beyond the source's right edge
+
+    Bitmap right = Filled(8, 6, kBlue);
+    BitBlt(right, 6, 4, 10, 10, &source, 0, 0, SRCCOPY);
+    EXPECT_EQ(right.colourAt(7, 5), 0xFF000000u | (1 << 8 | 1));
+    EXPECT_EQ(right.colourAt(5, 5), kBlue);
+
+    Bitmap untouched = Filled(8, 6, kBlue);
+    BitBlt(untouched, 8, 0, 4, 4, &source, 0, 0, SRCCOPY);
+    BitBlt(untouched, -10, 0, 4, 4, &source, 0, 0, SRCCOPY);
+    BitBlt(untouched, 0, 0, 4, 4, &source, 20, 0, SRCCOPY);  // source block outside its picture
+    BitBlt(untouched, 0, 0, 0, 4, &source, 0, 0, SRCCOPY);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 8; ++x) ASSERT_EQ(untouched.colourAt(x, y), kBlue);
+}
+
+TEST(BitBlt, MaskThenImageShowsTheSpriteOverTheBackground) {
+    // Left pixel opaque (mask black, image red), right transparent (mask white, image black).
+    Bitmap mask(2, 1, PixelFormat::TrueColour);
+    mask.trueColourRow(0)[0] = kBlack;
+    mask.trueColourRow(0)[1] = kWhite;
+    Bitmap image(2, 1, PixelFormat::TrueColour);
+    image.trueColourRow(0)[0] = kRed;
+    image.trueColourRow(0)[1] = kBlack;
+    Bitmap scene = Filled(2, 1, kGreen);
+    BitBlt(scene, 0, 0, 2, 1, &mask, 0, 0, SRCAND);
+    BitBlt(scene, 0, 0, 2, 1, &image, 0, 0, SRCPAINT);
+    EXPECT_EQ(scene.colourAt(0, 0), kRed);
+    EXPECT_EQ(scene.colourAt(1, 0), kGreen);
+}
+
+TEST(BitBlt, NoSourceOrTheEmptyPictureChangesNothing) {
+    Bitmap scene = Filled(3, 3, kGreen);
+    const Bitmap empty;
+    BitBlt(scene, 0, 0, 3, 3, &empty, 0, 0, SRCAND);
+    BitBlt(scene, 0, 0, 3, 3, nullptr, 0, 0, SRCCOPY);
+    EXPECT_EQ(scene.colourAt(0, 0), kGreen);
+    BitBlt(scene, 1, 1, 5, 5, nullptr, 0, 0, BLACKNESS);
+    EXPECT_EQ(scene.colourAt(0, 0), kGreen);
+    EXPECT_EQ(scene.colourAt(2, 2), kBlack);
+}
+
+TEST(BitBlt, IndexedPicturesCombineTheirIndices) {
+    const std::vector<Colour> table = {kBlack, kRed, kGreen, kWhite};
+    Bitmap scene(2, 1, PixelFormat::Indexed, table);
+    scene.indexRow(0)[0] = 2;
+    scene.indexRow(0)[1] = 2;
+    Bitmap sprite(2, 1, PixelFormat::Indexed, table);
+    sprite.indexRow(0)[0] = 1;
+    sprite.indexRow(0)[1] = 3;
+    BitBlt(scene, 0, 0, 2, 1, &sprite, 0, 0, SRCPAINT);
+    EXPECT_EQ(scene.indexRow(0)[0], 3);  // 2 | 1
+    EXPECT_EQ(scene.indexRow(0)[1], 3);
+    BitBlt(scene, 0, 0, 2, 1, &sprite, 0, 0, SRCAND);
+    EXPECT_EQ(scene.indexRow(0)[0], 1);  // 3 & 1
+    EXPECT_EQ(scene.colourAt(0, 0), kRed);
+}
+
+TEST(BitBlt, ColourDrawnIntoOneBitKeepsOnlyWhite) {
+    Bitmap mono(3, 1, PixelFormat::Mono);
+    Bitmap colour(3, 1, PixelFormat::TrueColour);
+    colour.trueColourRow(0)[0] = kWhite;
+    colour.trueColourRow(0)[1] = kRed;
+    colour.trueColourRow(0)[2] = kBlack;
+    BitBlt(mono, 0, 0, 3, 1, &colour, 0, 0, SRCCOPY);
+    EXPECT_EQ(mono.colourAt(0, 0), kWhite);
+    EXPECT_EQ(mono.colourAt(1, 0), kBlack);
+    EXPECT_EQ(mono.colourAt(2, 0), kBlack);
+    // Back into colour through its table.
+    Bitmap back = Filled(3, 1, kGreen);
+    BitBlt(back, 0, 0, 3, 1, &mono, 0, 0, SRCCOPY);
+    EXPECT_EQ(back.colourAt(0, 0), kWhite);
+    EXPECT_EQ(back.colourAt(1, 0), kBlack);
+}
+
+TEST(BitBlt, TrueColourIntoAPaletteTakesTheNearestEntry) {
+    Bitmap palette(1, 1, PixelFormat::Indexed, {kBlack, kRed, kBlue});
+    Bitmap colour = Filled(1, 1, 0xFFF01010u);
+    BitBlt(palette, 0, 0, 1, 1, &colour, 0, 0, SRCCOPY);
+    EXPECT_EQ(palette.indexRow(0)[0], 1);
+}
+
+TEST(BitBlt, OverlappingCopyWithinOnePicture) {
+    Bitmap picture = Numbered(6, 1);
+    BitBlt(picture, 1, 0, 5, 1, &picture, 0, 0, SRCCOPY);
+    for (int x = 1; x < 6; ++x) EXPECT_EQ(picture.colourAt(x, 0), 0xFF000000u | (x - 1));
+}
+
+TEST(StretchBlt, EnlargesOverTheWholeTargetKeepingCornerColours) {
+    Bitmap source(2, 2, PixelFormat::TrueColour);
+    source.trueColourRow(0)[0] = kRed;
+    source.trueColourRow(0)[1] = kGreen;
+    source.trueColourRow(1)[0] = kBlue;
+    source.trueColourRow(1)[1] = kWhite;
+    Bitmap target = Filled(40, 30, kBlack);
+    StretchBlt(target, 0, 0, 40, 30, source, 0, 0, 2, 2);
+    EXPECT_EQ(target.colourAt(0, 0), kRed);
+    EXPECT_EQ(target.colourAt(39, 0), kGreen);
+    EXPECT_EQ(target.colourAt(0, 29), kBlue);
+    EXPECT_EQ(target.colourAt(39, 29), kWhite);
+    EXPECT_NE(target.colourAt(20, 15), kBlack);  // filled everywhere
+}
+
+TEST(StretchBlt, IndexedTargetsSampleNearest) {
+    Bitmap source(2, 1, PixelFormat::Indexed, {kBlack, kRed});
+    source.indexRow(0)[1] = 1;
+    Bitmap target(4, 1, PixelFormat::Indexed, {kBlack, kRed});
+    StretchBlt(target, 0, 0, 4, 1, source, 0, 0, 2, 1);
+    EXPECT_EQ(target.indexRow(0)[0], 0);
+    EXPECT_EQ(target.indexRow(0)[1], 0);
+    EXPECT_EQ(target.indexRow(0)[2], 1);
+    EXPECT_EQ(target.indexRow(0)[3], 1);
+}
+
+TEST(SetPixel, WritesInsideAndIgnoresOutside) {
+    Bitmap target = Filled(2, 2, kBlack);
+    SetPixel(target, 1, 1, 0xFF808080u);
+    SetPixel(target, 2, 0, kRed);
+    SetPixel(target, -1, 0, kRed);
+    EXPECT_EQ(target.colourAt(1, 1), 0xFF808080u);
+    EXPECT_EQ(target.colourAt(0, 0), kBlack);
+}
+
+}  // namespace
+}  // namespace bv::platform

@@ -1,0 +1,28 @@
+#pragma once
+// The renderer's command line.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace bv::render {
+
+struct RenderOptions {
+    int width = 0;
+    int height = 0;
+    int ticks = 0;
+    int every = 0;  // 0: one picture after the last tick
+    std::string out;
+};
+
+inline constexpr const char* kUsage =
+    "usage: bluvessa-render --size WIDTHxHEIGHT --ticks N --out FILE.png\n"
+    "       bluvessa-render --size WIDTHxHEIGHT --ticks N --every K --out FOLDER\n"
+    "Runs N ticks of the scene on a screen of the given size, with the settings and\n"
+    "media of the Windows folder ($BLUVESSA_WINDOWS_DIR), and writes what the window\n"
+    "would show after tick N, or after every K-th tick as FOLDER/frame_NNNNN.png.\n";
+
+// Nothing when the arguments are not a valid request.
+std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& arguments);
+
+}  // namespace bv::render
