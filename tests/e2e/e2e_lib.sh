@@ -5,9 +5,14 @@ set -euo pipefail
 
 : "${BLUVESSA:?path of the bluvessa executable}"
 : "${X_TEST_HELPER:?path of x_test_helper}"
-: "${MEDIA_WINDOWS_DIR:?the generated media pack's Windows folder}"
+: "${MEDIA_WINDOWS_DIR:?Windows folder of the generated media pack}"
 
 WORK=$(mktemp -d)
+# A private runtime folder: the single-instance lock of this test's runs is
+# not shared with any other saver on the machine.
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export SDL_AUDIODRIVER=dummy
 XVFB_PID=""
 cleanup() {
     local pids
@@ -41,17 +46,18 @@ make_windows_dir() {
     ln -s "$MEDIA_WINDOWS_DIR/Zentrova" "$BLUVESSA_WINDOWS_DIR/Zentrova"
 }
 
-wait_until() {  # wait_until SECONDS command...: true once the command succeeds
-    local deadline=$((SECONDS + $1))
+wait_until() {  # wait_until SECONDS command...: true once the command succeeds (SECONDS may be 1.5)
+    local tries
+    tries=$(awk -v s="$1" 'BEGIN { printf "%d", s * 10 }')
     shift
-    while ((SECONDS < deadline)); do
+    for ((i = 0; i < tries; i++)); do
         "$@" >/dev/null 2>&1 && return 0
         sleep 0.1
     done
-    return 1
+    "$@" >/dev/null 2>&1
 }
 
-window_named() { xdotool search --name "^$1\$" 2>/dev/null | head -n1; }
+window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
 has_window_named() { [ -n "$(window_named "$1")" ]; }
 alive() { kill -0 "$1" 2>/dev/null; }
 dead() { ! kill -0 "$1" 2>/dev/null; }

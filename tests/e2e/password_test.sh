@@ -24,7 +24,7 @@ expect_report "Error Code: BV-13- Starter/Run_Password" /a xyz
 "$BLUVESSA" /a 1234 &
 pid=$!
 wait_until 15 has_window_named Bluvessa || fail "no password note for /a 1234"
-! xdotool search --name "Error Code" >/dev/null || fail "/a 1234 raised a failure"
+! xdotool search --onlyvisible --name "Error Code" >/dev/null || fail "/a 1234 raised a failure"
 xdotool key --window "$(window_named Bluvessa)" Return
 wait_until 3 dead "$pid" || fail "/a 1234 did not end after its note was closed"
 [ "$(status_of "$pid")" = 0 ] || fail "/a 1234 ended with a non-zero status"

@@ -34,7 +34,7 @@ wait_until 15 has_window_named Bluvessa || fail "no first saver window"
 start=$SECONDS
 "$BLUVESSA" /S
 [ $((SECONDS - start)) -le 2 ] || fail "the second run did not end at once"
-[ "$(xdotool search --name '^Bluvessa$' | wc -l)" = 1 ] || fail "a second saver window appeared"
+[ "$(xdotool search --onlyvisible --name '^Bluvessa$' | wc -l)" = 1 ] || fail "a second saver window appeared"
 alive "$first" || fail "the first run ended"
 xdotool key Escape
 wait_until 2 dead "$first" || fail "first run did not end"
