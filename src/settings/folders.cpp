@@ -50,12 +50,25 @@ std::string WindowsFolder() {
     return home.empty() ? std::string() : WithOneTrailingSeparator(home) + ".local/share/bluvessa";
 }
 
+// An installed copy keeps one media pack for every user beside the program
+// (BLUVESSA_INSTALLED_MEDIA_DIR); a user's own Windows folder with a media
+// folder of its own takes precedence.
+std::string AssetFolderFor(const std::string& windowsDir) {
+    const std::string own = windowsDir + "Zentrova/" + "Bluvessa" + "/";
+#ifdef BLUVESSA_INSTALLED_MEDIA_DIR
+    if (!FindFileIgnoringCase(own + "bv_palette.bmp") &&
+        FindFileIgnoringCase(std::string(BLUVESSA_INSTALLED_MEDIA_DIR) + "bv_palette.bmp"))
+        return BLUVESSA_INSTALLED_MEDIA_DIR;
+#endif
+    return own;
+}
+
 }  // namespace
 
 void GetDiectories() {
     Guarded("Starter/GetDiectories", [&] {
         WindowsDir = WithOneTrailingSeparator(WindowsFolder());
-        AssetDir = WindowsDir + "Zentrova/" + "Bluvessa" + "/";
+        AssetDir = AssetFolderFor(WindowsDir);
     });
 }
 
