@@ -1,0 +1,87 @@
+// Loading the settings dialog: every stored setting into its control, and
+// the surfaces the preview draws with.
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "dialog/configuration_form.h"
+#include "dialog/drop_down_list.h"
+#include "dialog/preview_animations.h"
+#include "errors/error_handler.h"
+#include "scene/records.h"
+#include "scene/scene_globals.h"
+#include "settings/center_form.h"
+#include "settings/settings_globals.h"
+#include "surfaces/memory_surfaces.h"
+#include "surfaces/surface_globals.h"
+
+namespace bv {
+namespace {
+
+constexpr Integer kSoundModeMusic = 1;
+constexpr Integer kSoundModeEffect = 2;
+
+}  // namespace
+
+// A stored number with no item or position in its control cannot be shown:
+// the load stops there with a reported failure.
+void Configuration::Form_Load() {
+    Guarded("Configuration/Form_Load", [&] {
+        CenterForm(*this);
+        CheckForeGround->SetListIndex(0);
+        CheckBackground->SetListIndex(Background.Choice);
+        CheckCenterPiece->SetListIndex(CenterPiece.Choice);
+        ShowCreatureChoices();
+        if (Speed < speedchk->minimum() || Speed > speedchk->maximum()) Fail(kInvalidArgument);
+        speedchk->setValue(speedchk->maximum() - Speed);
+        ShowSoundChoices();
+        if (ShowMessage == kTrue) {
+            messagecheck->setChecked(true);
+            changebutton->setEnabled(true);
+        }
+        if (ShowClock == kTrue) clockcheck->setChecked(true);
+        PreparePreview();
+        show();
+    });
+}
+
+// A creature whose picture is missing cannot be chosen, whatever the settings say.
+void Configuration::ShowCreatureChoices() {
+    const auto creatures = CreatureControls();
+    for (std::size_t i = 0; i < creatures.size(); ++i) {
+        const Sprite& record = CreatureRecord(creatures[i]);
+        if (record.Enabled == kTrue && record.Installed == kTrue)
+            creatureChecks_[i]->setChecked(true);
+        if (record.Installed == kFalse) creatureChecks_[i]->setEnabled(false);
+    }
+}
+
+void Configuration::ShowSoundChoices() {
+    SoundCheck->SetListIndex(SoundMode);
+    if (SoundMode == kSoundModeMusic) {
+        for (std::size_t i = 0; i < songchk.size(); ++i) {
+            songchk[i]->setEnabled(true);
+            if (SongEnabled[i] == kTrue) songchk[i]->setChecked(true);
+        }
+    } else if (SoundMode == kSoundModeEffect) {
+        for (QCheckBox* song : songchk) song->setEnabled(false);
+    }
+}
+
+// The preview composes in a screen-sized back buffer, like the scene, and
+// starts every tab with its placeholder picture.
+void Configuration::PreparePreview() {
+    RemoveDC(PaletteDC);
+    PaletteDC = GenerateDC(AssetDir + "bv_palette.bmp");
+    RemoveDC(BufferDC);
+    BufferDC = GenerateBufferDC(ScreenWidth, ScreenHeight, PaletteDC);
+    Properties_Preview();
+    for (Sprite* preview : {&PreviewScenery, &PreviewOther1, &PreviewOther2, &PreviewOther3}) {
+        RemoveDC(preview->DC);
+        preview->DC = GenerateDC(AssetDir + preview->FileName);
+    }
+}
+
+}  // namespace bv

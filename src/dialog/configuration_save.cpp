@@ -1,0 +1,59 @@
+// "&Apply": every control's state into the settings file, then the end.
+
+#include <QCheckBox>
+#include <QScrollBar>
+#include <string>
+
+#include "dialog/configuration_form.h"
+#include "dialog/drop_down_list.h"
+#include "dialog/speed_setting.h"
+#include "errors/error_handler.h"
+#include "settings/ini_access.h"
+
+namespace bv {
+namespace {
+
+void Store(const std::string& key, const std::string& value) {
+    PutIniData(kSettingsFileName, kSettingsSection, key, value);
+}
+
+void Store(const std::string& key, int number) {
+    Store(key, std::to_string(number));
+}
+
+void Store(const std::string& key, const QCheckBox& check) {
+    Store(key, check.isChecked() ? "1" : "0");
+}
+
+}  // namespace
+
+// Each value goes to the file at once; after a failure the keys already
+// written stay written and the dialog stays open.
+void Configuration::Command2_Click() {
+    Guarded("Configuration/Command2_Click", [&] {
+        Store("firstrun", "1");
+        Store("centerpiece", CheckCenterPiece->ListIndex());
+        Store("background", CheckBackground->ListIndex());
+        Store("foreground", CheckForeGround->ListIndex());
+        WriteCreatureChoices();
+        Store("speed", StoredSpeed(speedchk->value(), speedchk->maximum()));
+        Store("sound", SoundCheck->ListIndex());
+        WriteSongChoices();
+        Store("message", *messagecheck);
+        Store("clock", *clockcheck);
+        Unload();
+    });
+}
+
+void Configuration::WriteCreatureChoices() {
+    const auto creatures = CreatureControls();
+    for (std::size_t i = 0; i < creatures.size(); ++i)
+        Store(creatures[i].savedKey, *creatureChecks_[i]);
+}
+
+// Written whatever the sound type; they are only read back for music.
+void Configuration::WriteSongChoices() {
+    for (std::size_t i = 0; i < songchk.size(); ++i) Store("song" + std::to_string(i), *songchk[i]);
+}
+
+}  // namespace bv
