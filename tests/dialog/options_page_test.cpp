@@ -1,0 +1,62 @@
+// The options page keeps its controls consistent: the sound type greys the
+// songs, the message box enables "Change".
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "dialog/drop_down_list.h"
+#include "dialog_fixture.h"
+
+namespace bv {
+namespace {
+
+class OptionsPageTest : public test::DialogTest {
+protected:
+    void SetUp() override {
+        environment_.StoreSettings("firstrun=1\nsound=1\nsong1=1\nsong4=1\n");
+        environment_.StartProgram();
+        Open();
+        Find<QTabWidget>("Tabs").setCurrentIndex(kOptionsTab);
+    }
+
+    void ExpectSongs(bool enabled) {
+        EXPECT_EQ(Find<QGroupBox>("MusicFrame").isEnabled(), enabled);
+        for (int song = 0; song < 6; ++song) {
+            const QCheckBox& box =
+                Check(QStringLiteral("songchk%1").arg(song).toLatin1().constData());
+            EXPECT_EQ(box.isEnabled(), enabled) << song;
+            EXPECT_EQ(box.isChecked(), song == 1 || song == 4) << song;
+        }
+    }
+};
+
+TEST_F(OptionsPageTest, SoundTypeGreysTheSongsButKeepsTheirTicks) {
+    DropDownList& sound = Find<DropDownList>("SoundCheck");
+    ExpectSongs(true);
+    sound.SetListIndex(0);
+    ExpectSongs(false);
+    sound.SetListIndex(1);
+    ExpectSongs(true);
+    sound.SetListIndex(2);
+    ExpectSongs(false);
+    // The user's own choice runs the same handler.
+    sound.setFocus();
+    QTest::keyClick(&sound, Qt::Key_Up);
+    EXPECT_EQ(sound.currentText(), QStringLiteral("MIDI Music"));
+    ExpectSongs(true);
+}
+
+TEST_F(OptionsPageTest, TextMessageEnablesChange) {
+    QPushButton& change = Find<QPushButton>("changebutton");
+    EXPECT_FALSE(change.isEnabled());
+    ClickBox(Check("messagecheck"));
+    EXPECT_TRUE(change.isEnabled());
+    ClickBox(Check("messagecheck"));
+    EXPECT_FALSE(change.isEnabled());
+    ClickBox(Check("clockcheck"));  // the clock has no such coupling
+    EXPECT_FALSE(change.isEnabled());
+}
+
+}  // namespace
+}  // namespace bv
