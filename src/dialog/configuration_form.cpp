@@ -58,7 +58,10 @@ Configuration::Configuration() {
                              QStringLiteral("Save Changes And Exit"), 1530, this);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    // "&Apply" comes first: it has the focus when the dialog opens.
     setTabOrder(command2, Command1);
+    setTabOrder(Command1, Tabs);
+    command2->setFocus();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -54,6 +54,7 @@ TEST_F(ConfigurationLoadTest, FirstRunShowsTheFirstRunValues) {
     EXPECT_FALSE(Check("messagecheck").isChecked());
     EXPECT_FALSE(Find<QPushButton>("changebutton").isEnabled());
     EXPECT_FALSE(Check("clockcheck").isChecked());
+    EXPECT_EQ(dialog.focusWidget(), &Find<QPushButton>("command2"));
     EXPECT_EQ(Find<QTabWidget>("Tabs").currentIndex(), 0);
     EXPECT_TRUE(Find<PictureBox>("PreviewPicture").isVisible());
     EXPECT_TRUE(Find<QTimer>("Timer1").isActive());
