@@ -15,26 +15,24 @@
 namespace bv {
 
 void Configuration::Timer1_Timer() {
-    switch (Tabs->currentIndex()) {
+    const int tab = Tabs->currentIndex();
+    // "Options" and "About" have no preview: nothing is drawn, the counters rest.
+    PreviewPicture->setVisible(tab <= kMoreStuffTab);
+    switch (tab) {
         case kSceneryTab:
-            PreviewPicture->setVisible(true);
             RunScenery();
             break;
         case kLargeFishTab:
-            PreviewPicture->setVisible(true);
             RunPredators();
             break;
         case kCoralFishTab:
-            PreviewPicture->setVisible(true);
             RunFish();
             break;
         case kMoreStuffTab:
-            PreviewPicture->setVisible(true);
             RunOther();
             break;
         default:
-            PreviewPicture->setVisible(false);
-            break;  // nothing drawn, counters rest
+            break;
     }
 }
 
