@@ -1,0 +1,35 @@
+#include "sound/midi_song_file.h"
+
+#include <fluidsynth.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "platform/case_insensitive_path.h"
+#include "platform/whole_file.h"
+#include "sound/midi_file_check.h"
+
+namespace bv {
+namespace {
+// Songs are a few kilobytes; anything this large is not one.
+constexpr std::uintmax_t kLargestSong = 16u << 20;
+}  // namespace
+
+MediaError ReadMidiSong(const std::string& path, std::string& song) {
+    const std::string resolved = ResolveCaseInsensitive(path);
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(resolved, error);
+    if (error) return kMediaFileNotFound;
+    if (size > kLargestSong) return kMediaInvalidFile;
+
+    WholeFileRead file = ReadWholeFile(resolved);
+    if (file.status != WholeFileRead::Status::kRead) return kMediaFileNotFound;
+    if (!fluid_is_midifile(resolved.c_str()) || !IsWellFormedMidi(file.bytes))
+        return kMediaInvalidFile;
+    song = std::move(file.bytes);
+    return kMediaOk;
+}
+
+}  // namespace bv
