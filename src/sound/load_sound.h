@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace bv {
+
+// The whole content of the file at path, less any leading and trailing blank
+// bytes (value 32). A file that is not installed sets SoundMode to 0 (no
+// sound) and gives "", and so does a failure, which is reported.
+std::string LoadSound(std::string& path);
+
+}  // namespace bv
