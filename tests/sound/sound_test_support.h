@@ -1,0 +1,78 @@
+#pragma once
+// What the sound tests share: a scratch media folder, a recorder for reported
+// failures, and a sequencer without audio output whose clock the test drives.
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "sound/sequencer_device.h"
+
+namespace bv::test {
+
+// A fresh folder removed with everything in it at the end of the test.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder();
+
+    const std::string& path() const { return path_; }  // ends in "/"
+
+private:
+    std::string path_;
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes);
+
+// Collects the error codes reported while it lives.
+class ErrorRecorder {
+public:
+    ErrorRecorder();
+    ErrorRecorder(const ErrorRecorder&) = delete;
+    ErrorRecorder& operator=(const ErrorRecorder&) = delete;
+    ~ErrorRecorder();
+
+    const std::vector<std::string>& codes() const { return codes_; }
+
+private:
+    std::vector<std::string> codes_;
+};
+
+// QTimer needs an application object on the thread to run at all.
+void EnsureQtCoreApplication();
+
+// The media folder is a scratch folder (AssetDir), the sound globals start
+// afresh for a full-screen run, and mciSendString talks to a sequencer that
+// renders only when the test says so.
+class SoundTest : public ::testing::Test {
+protected:
+    SoundTest();
+    ~SoundTest() override;
+
+    void WriteMedia(const std::string& name, const std::string& bytes);
+    std::string MediaPath(const std::string& name) const { return media_.path() + name; }
+    void EnableSongs(std::initializer_list<int> songs);
+
+    // Sends a media-control command and returns its reply, or "error <result>".
+    std::string Send(const std::string& command);
+    // Renders until the song stops on its own (at most a minute of sound);
+    // true when it did.
+    bool RenderUntilStopped(int song);
+    // Renders seconds of sound and returns the largest sample magnitude.
+    int RenderPeak(double seconds);
+
+    SequencerDevice& device() { return *device_; }
+
+    ScratchFolder media_;
+    ErrorRecorder errors_;
+    QTimer musicTimer_;
+
+private:
+    SequencerDevice* device_ = nullptr;  // owned by the media control
+};
+
+}  // namespace bv::test
