@@ -19,8 +19,8 @@ void QuietFluidSynthLog() {
     (void)quieted;
 }
 
-// With no output nothing renders, so the events of a song keeping time
-// silently go nowhere instead of piling up in the synthesizer.
+// Where no audio output opened nothing renders, so the events of a song that
+// keeps time silently go nowhere instead of piling up in the synthesizer.
 int DiscardEvent(void*, fluid_midi_event_t*) {
     return FLUID_OK;
 }
