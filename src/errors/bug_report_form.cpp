@@ -27,12 +27,12 @@ BugReportForm::BugReportForm() {
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    explanation_ = new QLabel(
-        tr("Bluvessa has found a bug in itself and cannot go on as it should.\n\n"
-           "Please report the error code shown in the title of this window through "
-           "our online bug-report form: the button below opens it in your web browser. "
-           "Closing this window ends the screen saver."),
-        this);
+    explanation_ =
+        new QLabel(tr("Bluvessa has found a bug in itself and cannot go on as it should.\n\n"
+                      "Please report the error code shown in the title of this window through "
+                      "our online bug-report form: the button below opens it in your web browser. "
+                      "Closing this window ends the screen saver."),
+                   this);
     explanation_->setWordWrap(true);
     explanation_->setMinimumWidth(320);
     command1_ = new QPushButton(tr("Report This Bug Now"), this);
@@ -57,7 +57,9 @@ BugReportForm& BugReportForm::Instance() {
     return *instance;
 }
 
-bool BugReportForm::Exists() { return instance != nullptr; }
+bool BugReportForm::Exists() {
+    return instance != nullptr;
+}
 
 void BugReportForm::ShowCode(const std::string& codeText) {
     setWindowTitle(QString::fromStdString(codeText));
@@ -66,9 +68,13 @@ void BugReportForm::ShowCode(const std::string& codeText) {
     raise();
 }
 
-void BugReportForm::Form_Load() { CenterForm(*this); }
+void BugReportForm::Form_Load() {
+    CenterForm(*this);
+}
 
-void BugReportForm::Form_Unload() { X_Cleanup_And_End(); }
+void BugReportForm::Form_Unload() {
+    X_Cleanup_And_End();
+}
 
 void BugReportForm::Command1_Click() {
     platform::OpenInBrowser(std::string(kMakerSite) + "/bugs.htm");

@@ -6,9 +6,13 @@
 namespace bv::platform {
 namespace {
 
-std::vector<Colour> MonoTable() { return {kBlack, kWhite}; }
+std::vector<Colour> MonoTable() {
+    return {kBlack, kWhite};
+}
 
-int Channel(Colour colour, int shift) { return static_cast<int>((colour >> shift) & 0xFFu); }
+int Channel(Colour colour, int shift) {
+    return static_cast<int>((colour >> shift) & 0xFFu);
+}
 
 int DistanceSquared(Colour a, Colour b) {
     const int dr = Channel(a, 16) - Channel(b, 16);
@@ -77,8 +81,8 @@ std::uint32_t Bitmap::storedValueFor(Colour colour) const {
 const QImage& Bitmap::view() const {
     if (!view_.isNull()) return view_;
     if (format_ == PixelFormat::TrueColour) {
-        view_ = QImage(reinterpret_cast<const uchar*>(trueColour_.data()), width_, height_,
-                       stride_, QImage::Format_RGB32);
+        view_ = QImage(reinterpret_cast<const uchar*>(trueColour_.data()), width_, height_, stride_,
+                       QImage::Format_RGB32);
     } else {
         view_ = QImage(indices_.data(), width_, height_, stride_, QImage::Format_Indexed8);
         QList<QRgb> table(colourTable_.begin(), colourTable_.end());
@@ -87,6 +91,8 @@ const QImage& Bitmap::view() const {
     return view_;
 }
 
-QImage Bitmap::toImage() const { return view().convertToFormat(QImage::Format_RGB32); }
+QImage Bitmap::toImage() const {
+    return view().convertToFormat(QImage::Format_RGB32);
+}
 
 }  // namespace bv::platform

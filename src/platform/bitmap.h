@@ -40,11 +40,15 @@ public:
     bool isEmptyDefault() const { return emptyDefault_; }
     const std::vector<Colour>& colourTable() const { return colourTable_; }
 
-    Colour* trueColourRow(int y) { return trueColour_.data() + static_cast<std::size_t>(y) * width_; }
+    Colour* trueColourRow(int y) {
+        return trueColour_.data() + static_cast<std::size_t>(y) * width_;
+    }
     const Colour* trueColourRow(int y) const {
         return trueColour_.data() + static_cast<std::size_t>(y) * width_;
     }
-    std::uint8_t* indexRow(int y) { return indices_.data() + static_cast<std::size_t>(y) * stride_; }
+    std::uint8_t* indexRow(int y) {
+        return indices_.data() + static_cast<std::size_t>(y) * stride_;
+    }
     const std::uint8_t* indexRow(int y) const {
         return indices_.data() + static_cast<std::size_t>(y) * stride_;
     }

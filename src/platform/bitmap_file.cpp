@@ -47,7 +47,8 @@ bool HeadersAreSound(const QByteArray& file) {
     }
     height = std::llabs(height);  // negative heights are top-down pictures
     if (width <= 0 || height <= 0 || width * height > kMaxFilePixels) return false;
-    if (pixelOffset < kFileHeader + infoSize || pixelOffset >= static_cast<std::uint32_t>(file.size()))
+    if (pixelOffset < kFileHeader + infoSize ||
+        pixelOffset >= static_cast<std::uint32_t>(file.size()))
         return false;
     constexpr std::uint32_t kUncompressed = 0, kBitFields = 3;
     if (compression == kUncompressed || compression == kBitFields) {
@@ -64,14 +65,14 @@ Bitmap FromIndexedImage(const QImage& image, PixelFormat format) {
     const QList<QRgb> table = image.colorTable();
     Bitmap bitmap(image.width(), image.height(), format,
                   std::vector<Colour>(table.begin(), table.end()));
-    const QImage indexed =
-        image.format() == QImage::Format_Indexed8 ? image : image.convertToFormat(QImage::Format_Indexed8, table);
+    const QImage indexed = image.format() == QImage::Format_Indexed8
+                               ? image
+                               : image.convertToFormat(QImage::Format_Indexed8, table);
     const auto entries = static_cast<int>(bitmap.colourTable().size());
     for (int y = 0; y < image.height(); ++y) {
         const uchar* source = indexed.constScanLine(y);
         std::uint8_t* target = bitmap.indexRow(y);
-        for (int x = 0; x < image.width(); ++x)
-            target[x] = source[x] < entries ? source[x] : 0;
+        for (int x = 0; x < image.width(); ++x) target[x] = source[x] < entries ? source[x] : 0;
     }
     return bitmap;
 }

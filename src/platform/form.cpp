@@ -18,7 +18,9 @@ Form::~Form() {
     DeleteSurface(surface_);
 }
 
-int Form::LoadedCount() { return loadedForms; }
+int Form::LoadedCount() {
+    return loadedForms;
+}
 
 void Form::Load() {
     if (loaded_) return;
@@ -65,7 +67,9 @@ void Form::mouseReleaseEvent(QMouseEvent* event) {
         Form_Click();
 }
 
-void Form::mouseDoubleClickEvent(QMouseEvent*) { Form_DblClick(); }
+void Form::mouseDoubleClickEvent(QMouseEvent*) {
+    Form_DblClick();
+}
 
 void Form::keyPressEvent(QKeyEvent* event) {
     int shift = 0;
@@ -77,7 +81,9 @@ void Form::keyPressEvent(QKeyEvent* event) {
     if (!text.isEmpty()) Form_KeyPress(text.at(0).unicode());
 }
 
-Handle Form::hDC() { return surface_; }
+Handle Form::hDC() {
+    return surface_;
+}
 
 void Form::CreateDrawingSurface(int width, int height) {
     DeleteSurface(surface_);

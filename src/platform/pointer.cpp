@@ -24,6 +24,8 @@ void ShowCursor(bool show) {
     Apply();
 }
 
-bool CursorHidden() { return displayCount < 0; }
+bool CursorHidden() {
+    return displayCount < 0;
+}
 
 }  // namespace bv::platform

@@ -13,7 +13,9 @@ ProcessEnder& Ender() {
 }
 }  // namespace
 
-void SetProcessEnder(ProcessEnder ender) { Ender() = std::move(ender); }
+void SetProcessEnder(ProcessEnder ender) {
+    Ender() = std::move(ender);
+}
 
 void EndProcess(int status) {
     if (Ender()) {

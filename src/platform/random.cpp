@@ -41,6 +41,8 @@ double Rnd() {
     return static_cast<double>(Generator()() >> 11) * (1.0 / 9007199254740992.0);
 }
 
-void ResetRandomForTests(unsigned long long seed) { Generator().seed(seed); }
+void ResetRandomForTests(unsigned long long seed) {
+    Generator().seed(seed);
+}
 
 }  // namespace bv

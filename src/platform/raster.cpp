@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 #include <unordered_map>
 
 namespace bv::platform {
@@ -13,7 +14,8 @@ struct Block {
 };
 
 // Clips a block against the destination and the source; false when nothing remains.
-bool Clip(Block& b, int destinationWidth, int destinationHeight, int sourceWidth, int sourceHeight) {
+bool Clip(Block& b, int destinationWidth, int destinationHeight, int sourceWidth,
+          int sourceHeight) {
     auto clipAxis = [](int& pos, int& src, int& len, int destLimit, int srcLimit) {
         if (pos < 0) {
             src -= pos;
@@ -78,10 +80,14 @@ private:
 
 std::uint32_t Combine(std::uint32_t destination, std::uint32_t source, RasterOp op) {
     switch (op) {
-        case SRCCOPY: return source;
-        case SRCAND: return destination & source;
-        case SRCPAINT: return destination | source;
-        default: return destination;
+        case SRCCOPY:
+            return source;
+        case SRCAND:
+            return destination & source;
+        case SRCPAINT:
+            return destination | source;
+        default:
+            return destination;
     }
 }
 
@@ -129,8 +135,8 @@ Colour Lerp(Colour a, Colour b, int weight256) {
 
 }  // namespace
 
-void BitBlt(Bitmap& destination, int x, int y, int width, int height, const Bitmap* source,
-            int sx, int sy, RasterOp op) {
+void BitBlt(Bitmap& destination, int x, int y, int width, int height, const Bitmap* source, int sx,
+            int sy, RasterOp op) {
     Block b{x, y, sx, sy, width, height};
     if (op == BLACKNESS) {
         constexpr int kNoSourceLimit = 1 << 30;
@@ -141,7 +147,8 @@ void BitBlt(Bitmap& destination, int x, int y, int width, int height, const Bitm
     }
     if (source == nullptr || source->isEmptyDefault()) return;
     if (op != SRCCOPY && op != SRCAND && op != SRCPAINT) return;
-    if (!Clip(b, destination.width(), destination.height(), source->width(), source->height())) return;
+    if (!Clip(b, destination.width(), destination.height(), source->width(), source->height()))
+        return;
 
     if (source == &destination && op == SRCCOPY) {
         // Overlapping copies within one picture: go through a copy of the block.
@@ -161,6 +168,54 @@ void BitBlt(Bitmap& destination, int x, int y, int width, int height, const Bitm
         else
             ApplyRow(destination.indexRow(b.y + row) + b.x, source->indexRow(b.sy + row) + b.sx,
                      b.width, op);
+    }
+}
+
+// The loop every sprite and the reef go through: built for the machine's
+// widest vectors where the processor has them.
+__attribute__((target_clones("avx2", "default"))) void PaintThroughMask(Colour* target,
+                                                                        const Colour* mask,
+                                                                        const Colour* image,
+                                                                        int count) {
+    for (int col = 0; col < count; ++col) target[col] = (target[col] & mask[col]) | image[col];
+}
+
+void MaskedPaint(Bitmap& destination, int x, int y, int width, int height, const Bitmap* mask,
+                 int maskX, int maskY, const Bitmap* image, int imageX, int imageY) {
+    auto twoPasses = [&] {
+        BitBlt(destination, x, y, width, height, mask, maskX, maskY, SRCAND);
+        BitBlt(destination, x, y, width, height, image, imageX, imageY, SRCPAINT);
+    };
+    if (mask == nullptr || image == nullptr || mask->isEmptyDefault() || image->isEmptyDefault() ||
+        !SameValueSpace(destination, *mask) || !SameValueSpace(destination, *image) ||
+        mask == &destination || image == &destination) {
+        twoPasses();
+        return;
+    }
+    Block m{x, y, maskX, maskY, width, height};
+    Block i{x, y, imageX, imageY, width, height};
+    const bool maskShows =
+        Clip(m, destination.width(), destination.height(), mask->width(), mask->height());
+    const bool imageShows =
+        Clip(i, destination.width(), destination.height(), image->width(), image->height());
+    if (!maskShows || !imageShows || m.x != i.x || m.y != i.y || m.width != i.width ||
+        m.height != i.height) {
+        twoPasses();
+        return;
+    }
+    auto fuse = [](auto* target, const auto* maskRow, const auto* imageRow, int count) {
+        for (int col = 0; col < count; ++col)
+            target[col] = static_cast<std::remove_reference_t<decltype(*target)>>(
+                (target[col] & maskRow[col]) | imageRow[col]);
+    };
+    for (int row = 0; row < m.height; ++row) {
+        if (destination.format() == PixelFormat::TrueColour)
+            PaintThroughMask(destination.trueColourRow(m.y + row) + m.x,
+                             mask->trueColourRow(m.sy + row) + m.sx,
+                             image->trueColourRow(i.sy + row) + i.sx, m.width);
+        else
+            fuse(destination.indexRow(m.y + row) + m.x, mask->indexRow(m.sy + row) + m.sx,
+                 image->indexRow(i.sy + row) + i.sx, m.width);
     }
 }
 

@@ -18,8 +18,15 @@ enum RasterOp : std::uint32_t {
 // destination (x, y), clipped at the edges of both pictures. A missing or
 // empty default source changes nothing. BLACKNESS ignores the source.
 // Pictures of different formats are converted pixel by pixel on the way.
-void BitBlt(Bitmap& destination, int x, int y, int width, int height, const Bitmap* source,
-            int sx, int sy, RasterOp op);
+void BitBlt(Bitmap& destination, int x, int y, int width, int height, const Bitmap* source, int sx,
+            int sy, RasterOp op);
+
+// Draws a sprite frame: the mask block ANDed, then the image block ORed, at
+// (x, y). The result is exactly that of the two BitBlt calls; when both
+// blocks clip alike and share the destination's format it is done in one
+// pass over the destination.
+void MaskedPaint(Bitmap& destination, int x, int y, int width, int height, const Bitmap* mask,
+                 int maskX, int maskY, const Bitmap* image, int imageX, int imageY);
 
 // Scales the source block over the destination block (SRCCOPY). True-colour
 // pictures are filtered so an enlarged background stays smooth.

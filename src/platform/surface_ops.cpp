@@ -9,6 +9,14 @@ void BitBlt(Handle destination, int x, int y, int width, int height, Handle sour
     BitBlt(*target, x, y, width, height, FindSurface(source), sx, sy, op);
 }
 
+void MaskedPaint(Handle destination, int x, int y, int width, int height, Handle mask, int maskX,
+                 int maskY, Handle image, int imageX, int imageY) {
+    Bitmap* target = FindSurface(destination);
+    if (target == nullptr) return;
+    MaskedPaint(*target, x, y, width, height, FindSurface(mask), maskX, maskY, FindSurface(image),
+                imageX, imageY);
+}
+
 void StretchBlt(Handle destination, int x, int y, int width, int height, Handle source, int sx,
                 int sy, int sourceWidth, int sourceHeight) {
     Bitmap* target = FindSurface(destination);

@@ -10,6 +10,9 @@ namespace bv::platform {
 void BitBlt(Handle destination, int x, int y, int width, int height, Handle source, int sx, int sy,
             RasterOp op);
 
+void MaskedPaint(Handle destination, int x, int y, int width, int height, Handle mask, int maskX,
+                 int maskY, Handle image, int imageX, int imageY);
+
 void StretchBlt(Handle destination, int x, int y, int width, int height, Handle source, int sx,
                 int sy, int sourceWidth, int sourceHeight);
 

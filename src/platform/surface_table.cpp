@@ -43,6 +43,8 @@ bool DeleteSurface(Handle handle) {
     return Surfaces().surfaces.erase(handle) > 0;
 }
 
-int LiveSurfaceCount() { return static_cast<int>(Surfaces().surfaces.size()); }
+int LiveSurfaceCount() {
+    return static_cast<int>(Surfaces().surfaces.size());
+}
 
 }  // namespace bv::platform

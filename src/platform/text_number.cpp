@@ -10,8 +10,12 @@
 namespace bv {
 namespace {
 
-bool IsSkippedBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSkippedBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Collects the longest prefix (blanks removed) that forms a decimal number.
 // Returns the collected characters and how much of the input they used.

@@ -11,7 +11,9 @@ namespace {
 
 // Xlib reports a bad window id through an error handler that would end the
 // process; a window that vanished is an ordinary answer here.
-int IgnoreXErrors(Display*, XErrorEvent*) { return 0; }
+int IgnoreXErrors(Display*, XErrorEvent*) {
+    return 0;
+}
 
 struct DisplayCloser {
     void operator()(Display* display) const { XCloseDisplay(display); }
@@ -96,6 +98,8 @@ bool WindowExists(WindowId window) {
     return XGetWindowAttributes(display.get(), window, &attributes) != 0;
 }
 
-bool DisplayAvailable() { return OpenDisplay() != nullptr; }
+bool DisplayAvailable() {
+    return OpenDisplay() != nullptr;
+}
 
 }  // namespace bv::platform

@@ -60,14 +60,29 @@ constexpr SceneStep kSwimmersAndDrifters[] = {
 
 void DrawCentrePiece() {
     switch (CenterPiece.Choice) {
-        case 1: Anim_Custom_ScubaDude(ScubaDude); break;
-        case 2: Anim_Still_Loop(EvilRelic); break;
-        case 3: Anim_Still_Reverse(LifeGuard); break;
-        case 4: Anim_Still_Loop(SwimDude); break;
-        case 5: Anim_Still_Loop(Mermaid); break;
-        case 6: Anim_Still_Loop(Bather); break;
-        case 7: Anim_Custom_Treasure(Treasure); break;
-        default: break;
+        case 1:
+            Anim_Custom_ScubaDude(ScubaDude);
+            break;
+        case 2:
+            Anim_Still_Loop(EvilRelic);
+            break;
+        case 3:
+            Anim_Still_Reverse(LifeGuard);
+            break;
+        case 4:
+            Anim_Still_Loop(SwimDude);
+            break;
+        case 5:
+            Anim_Still_Loop(Mermaid);
+            break;
+        case 6:
+            Anim_Still_Loop(Bather);
+            break;
+        case 7:
+            Anim_Custom_Treasure(Treasure);
+            break;
+        default:
+            break;
     }
 }
 
@@ -88,13 +103,13 @@ void CopyBackground() {
 
 void LayReef(int height) {
     const int top = ScreenHeight - height;
-    platform::BitBlt(BufferDC, 0, top, ScreenWidth, height, ForegroundMaskDC, 0, 0,
-                     platform::SRCAND);
-    platform::BitBlt(BufferDC, 0, top, ScreenWidth, height, Foreground.DC, 0, 0,
-                     platform::SRCPAINT);
+    platform::MaskedPaint(BufferDC, 0, top, ScreenWidth, height, ForegroundMaskDC, 0, 0,
+                          Foreground.DC, 0, 0);
 }
 
-int Rounded(double value) { return RoundToLong(value); }
+int Rounded(double value) {
+    return RoundToLong(value);
+}
 
 }  // namespace
 
@@ -128,8 +143,8 @@ void Update_Clock(SceneView& view) {
     QLabel& clock = view.ClockLabel();
     // Centred by the width of the previous caption: a new width shows a tick late.
     clock.move(Rounded(ScreenWidth / 2.0 - clock.width() / 2.0), clock.y());
-    const QString caption = QStringLiteral(" ") + QString::fromStdString(LocalTimeText()) +
-                            QStringLiteral(" ");
+    const QString caption =
+        QStringLiteral(" ") + QString::fromStdString(LocalTimeText()) + QStringLiteral(" ");
     if (caption != clock.text()) {
         clock.setText(caption);
         clock.adjustSize();

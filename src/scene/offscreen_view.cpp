@@ -8,13 +8,16 @@ namespace bv {
 
 OffscreenSceneView::OffscreenSceneView(int width, int height)
     : clockLabel_(new QLabel(&canvas_)), screenLabel_(new QLabel(&canvas_)) {
-    surface_ = platform::CreateSurface(platform::Bitmap(width, height, platform::PixelFormat::TrueColour));
+    surface_ =
+        platform::CreateSurface(platform::Bitmap(width, height, platform::PixelFormat::TrueColour));
     canvas_.resize(width, height);
     StyleSceneLabel(*clockLabel_, QStringLiteral("CLOCK"));
     StyleSceneLabel(*screenLabel_, QStringLiteral("INSERT TEXT MESSAGE HERE"));
 }
 
-OffscreenSceneView::~OffscreenSceneView() { platform::DeleteSurface(surface_); }
+OffscreenSceneView::~OffscreenSceneView() {
+    platform::DeleteSurface(surface_);
+}
 
 QImage OffscreenSceneView::Snapshot() const {
     const platform::Bitmap* frame = platform::FindSurface(surface_);

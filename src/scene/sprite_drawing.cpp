@@ -15,9 +15,10 @@ SheetPainter::SheetPainter(SurfaceHandle sheet)
     : buffer_(platform::FindSurface(BufferDC)), sheet_(platform::FindSurface(sheet)) {}
 
 void SheetPainter::DrawFrame(const Sprite& sprite, Long maskRow) const {
+    if (buffer_ == nullptr) return;
     const Long sheetX = FrameSheetX(sprite);
-    DrawMask(sprite, sheetX, maskRow);
-    DrawImage(sprite, sheetX, 0);
+    platform::MaskedPaint(*buffer_, sprite.X, sprite.Y, sprite.Width, sprite.Height, sheet_, sheetX,
+                          maskRow, sheet_, sheetX, 0);
 }
 
 void SheetPainter::DrawMask(const Sprite& sprite, Long sheetX, Long sheetY) const {

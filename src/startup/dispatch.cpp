@@ -7,7 +7,9 @@
 
 namespace bv {
 namespace {
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char Lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 }  // namespace
 
 std::string JoinArguments(int argc, const char* const* argv) {
@@ -29,9 +31,9 @@ std::string NormaliseCommandLine(std::string_view commandLine) {
 }
 
 bool ContainsSwitch(std::string_view commandLine, std::string_view switchText) {
-    const auto found = std::search(commandLine.begin(), commandLine.end(), switchText.begin(),
-                                   switchText.end(),
-                                   [](char a, char b) { return Lower(a) == Lower(b); });
+    const auto found =
+        std::search(commandLine.begin(), commandLine.end(), switchText.begin(), switchText.end(),
+                    [](char a, char b) { return Lower(a) == Lower(b); });
     return found != commandLine.end();
 }
 
@@ -41,7 +43,7 @@ Integer DispatchRunMode(std::string_view commandLine) {
         Integer mode;
     };
     static constexpr Row kOrder[] = {
-        {"/p", kRunModePreview},     {"/c", kRunModeConfigure},   {"/a", kRunModePassword},
+        {"/p", kRunModePreview},     {"/c", kRunModeConfigure}, {"/a", kRunModePassword},
         {"/h", kRunModeSupportPage}, {"/w", kRunModeHomePage},
     };
     for (const Row& row : kOrder)

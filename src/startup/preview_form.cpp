@@ -12,7 +12,8 @@ namespace bv {
 
 Long FindPreviewHandle(const std::string& commandLine) {
     for (std::size_t length = commandLine.size(); length >= 1; --length) {
-        const std::string_view tail = std::string_view(commandLine).substr(commandLine.size() - length);
+        const std::string_view tail =
+            std::string_view(commandLine).substr(commandLine.size() - length);
         if (ParseWholeNumber(tail)) return ToLong(ToLongStrict(tail));
     }
     return 0;
@@ -41,14 +42,18 @@ void PreviewScreen::Form_Initialize() {
         PreviewPic.Frame = 1;
         PreviewPic.Frames = 8;
         PreviewPic.X = RoundToLong((PreviewRect.right - PreviewRect.left) / 2.0 - 51.5);
-        PreviewPic.Y = RoundToLong((PreviewRect.bottom - PreviewRect.top) / 2.0 -
-                                   PreviewPic.Height / 2.0);
+        PreviewPic.Y =
+            RoundToLong((PreviewRect.bottom - PreviewRect.top) / 2.0 - PreviewPic.Height / 2.0);
     });
 }
 
-void PreviewScreen::Form_Load() { previewtimer_.start(); }
+void PreviewScreen::Form_Load() {
+    previewtimer_.start();
+}
 
-void PreviewScreen::Form_Unload() { X_Cleanup_And_End(); }
+void PreviewScreen::Form_Unload() {
+    X_Cleanup_And_End();
+}
 
 void PreviewScreen::EmbedInto(platform::WindowId host, const platform::ClientRect& area) {
     const int width = static_cast<int>(area.right);
@@ -69,7 +74,8 @@ void PreviewScreen::previewtimer_Timer() {
         PreviewPic.Frame = ToInteger(PreviewPic.Frame + 1);
         if (PreviewPic.Frame >= PreviewPic.Frames) PreviewPic.Frame = 0;
         platform::BitBlt(hDC(), PreviewPic.X, PreviewPic.Y, PreviewPic.Width, PreviewPic.Height,
-                         PreviewPic.DC, ToLong(int64_t{PreviewPic.Frame} * PreviewPic.Width + PreviewPic.SrcX),
+                         PreviewPic.DC,
+                         ToLong(int64_t{PreviewPic.Frame} * PreviewPic.Width + PreviewPic.SrcX),
                          PreviewPic.SrcY, platform::SRCCOPY);
         update();
     });

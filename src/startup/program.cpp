@@ -34,7 +34,7 @@ void EndCleanlyOnSignals(QApplication& app) {
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
     auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, &app);
     QObject::connect(notifier, &QSocketNotifier::activated, &app, [] { X_Cleanup_And_End(); });
-    struct sigaction action{};
+    struct sigaction action {};
     action.sa_handler = OnTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
@@ -57,7 +57,8 @@ int RunProgram(int argc, char** argv) {
     }
     // The saver works in device pixels; the toolkit's scaling must not round
     // the window's size away from the screen's.
-    QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bluvessa"));
     QApplication::setQuitOnLastWindowClosed(false);

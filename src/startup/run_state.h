@@ -18,9 +18,9 @@ enum RunModeValue : Integer {
     kRunModeHomePage = 7,
 };
 
-inline std::string CommandLine;    // trimmed and lower-cased
-inline std::string CommandSwitch;  // its first two characters
-inline std::string RawCommandLine; // as the process received it
+inline std::string CommandLine;     // trimmed and lower-cased
+inline std::string CommandSwitch;   // its first two characters
+inline std::string RawCommandLine;  // as the process received it
 inline std::uint32_t DisplayPropertiesWnd = 0;
 inline Integer RunMode = kRunModeNone;
 

@@ -18,8 +18,7 @@ namespace {
 ScreenSaver* current = nullptr;
 }
 
-ScreenSaver::ScreenSaver(unsigned long host)
-    : host_(host), clockLabel_(this), screenLabel_(this) {
+ScreenSaver::ScreenSaver(unsigned long host) : host_(host), clockLabel_(this), screenLabel_(this) {
     current = this;
     setWindowTitle(QStringLiteral("Bluvessa"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -39,9 +38,13 @@ ScreenSaver::ScreenSaver(unsigned long host)
     CreateDrawingSurface(ScreenWidth, ScreenHeight);
 }
 
-ScreenSaver* ScreenSaver::Current() { return current; }
+ScreenSaver* ScreenSaver::Current() {
+    return current;
+}
 
-void ScreenSaver::Form_Initialize() { ScreenSaver_Form_Initialize(*this); }
+void ScreenSaver::Form_Initialize() {
+    ScreenSaver_Form_Initialize(*this);
+}
 
 void ScreenSaver::Form_Load() {
     Guarded("ScreenSaver/Form_Load", [this] {
@@ -79,7 +82,9 @@ void ScreenSaver::StepAsideForReport() {
     hide();
 }
 
-void ScreenSaver::Refresh() { repaint(); }
+void ScreenSaver::Refresh() {
+    repaint();
+}
 
 void ScreenSaver::Form_QueryUnload(Integer& /*cancel*/, int /*unloadMode*/) {
     // Only Windows 9x asked for a screen-saver password of its own here; this
@@ -87,15 +92,25 @@ void ScreenSaver::Form_QueryUnload(Integer& /*cancel*/, int /*unloadMode*/) {
     // every request to unload proceeds.
 }
 
-void ScreenSaver::Form_Unload() { X_Cleanup_And_End(); }
+void ScreenSaver::Form_Unload() {
+    X_Cleanup_And_End();
+}
 
 void ScreenSaver::UnloadOnInput() {
     if (RunMode == kRunModeScreenSaver && host_ == 0) Unload();
 }
 
-void ScreenSaver::Form_Click() { UnloadOnInput(); }
-void ScreenSaver::Form_DblClick() { UnloadOnInput(); }
-void ScreenSaver::Form_KeyDown(int, int) { UnloadOnInput(); }
-void ScreenSaver::Form_KeyPress(int) { UnloadOnInput(); }
+void ScreenSaver::Form_Click() {
+    UnloadOnInput();
+}
+void ScreenSaver::Form_DblClick() {
+    UnloadOnInput();
+}
+void ScreenSaver::Form_KeyDown(int, int) {
+    UnloadOnInput();
+}
+void ScreenSaver::Form_KeyPress(int) {
+    UnloadOnInput();
+}
 
 }  // namespace bv

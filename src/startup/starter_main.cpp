@@ -41,12 +41,24 @@ void Main() {
         Properties_Scenery();
 
         switch (DispatchRunMode(RawCommandLine)) {
-            case kRunModePreview: Run_Preview(); break;
-            case kRunModeConfigure: Run_Configure(); break;
-            case kRunModePassword: Run_Password(); break;
-            case kRunModeSupportPage: Run_WebSite(kRunModeSupportPage); break;
-            case kRunModeHomePage: Run_WebSite(kRunModeHomePage); break;
-            default: Run_ScreenSaver(); break;
+            case kRunModePreview:
+                Run_Preview();
+                break;
+            case kRunModeConfigure:
+                Run_Configure();
+                break;
+            case kRunModePassword:
+                Run_Password();
+                break;
+            case kRunModeSupportPage:
+                Run_WebSite(kRunModeSupportPage);
+                break;
+            case kRunModeHomePage:
+                Run_WebSite(kRunModeHomePage);
+                break;
+            default:
+                Run_ScreenSaver();
+                break;
         }
     });
 }

@@ -28,8 +28,8 @@ platform::Handle CreateCompatibleDC() {
 SurfaceHandle GenerateDC(const std::string& fileName) {
     return GuardedOr<SurfaceHandle>("System/GenerateDC", 0, [&] {
         const platform::Handle handle = CreateCompatibleDC();
-        platform::ReplaceSurfaceBitmap(
-            handle, platform::LoadBitmapFile(ResolveCaseInsensitive(fileName)));
+        platform::ReplaceSurfaceBitmap(handle,
+                                       platform::LoadBitmapFile(ResolveCaseInsensitive(fileName)));
         return handle;
     });
 }

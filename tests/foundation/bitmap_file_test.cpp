@@ -1,10 +1,11 @@
 // Reading bitmap files of every depth, and damaged files becoming the empty picture.
+#include "platform/bitmap_file.h"
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
 #include "bmp_builder.h"
-#include "platform/bitmap_file.h"
 
 namespace bv {
 namespace {
@@ -52,8 +53,7 @@ TEST_F(BitmapFileTest, EveryDepthKeepsItsPixelsInBothRowOrders) {
             for (int y = 0; y < 2; ++y) {
                 for (int x = 0; x < 3; ++x) {
                     const std::uint32_t value = spec.pixels[static_cast<std::size_t>(y * 3 + x)];
-                    const std::uint32_t expected =
-                        bits <= 8 ? spec.colourTable[value] : value;
+                    const std::uint32_t expected = bits <= 8 ? spec.colourTable[value] : value;
                     EXPECT_EQ(bitmap.colourAt(x, y), expected | 0xFF000000u) << x << "," << y;
                 }
             }
@@ -62,12 +62,15 @@ TEST_F(BitmapFileTest, EveryDepthKeepsItsPixelsInBothRowOrders) {
 }
 
 TEST_F(BitmapFileTest, PalettePicturesStayIndexedWithTheirTable) {
-    const Bitmap eight = platform::LoadBitmapFile(Write("8.bmp", test::BuildBmp(ThreeByTwo(8, false))));
+    const Bitmap eight =
+        platform::LoadBitmapFile(Write("8.bmp", test::BuildBmp(ThreeByTwo(8, false))));
     EXPECT_EQ(eight.format(), PixelFormat::Indexed);
     EXPECT_EQ(eight.indexRow(0)[2], 3);
-    const Bitmap one = platform::LoadBitmapFile(Write("1.bmp", test::BuildBmp(ThreeByTwo(1, false))));
+    const Bitmap one =
+        platform::LoadBitmapFile(Write("1.bmp", test::BuildBmp(ThreeByTwo(1, false))));
     EXPECT_EQ(one.format(), PixelFormat::Mono);
-    const Bitmap deep = platform::LoadBitmapFile(Write("24.bmp", test::BuildBmp(ThreeByTwo(24, false))));
+    const Bitmap deep =
+        platform::LoadBitmapFile(Write("24.bmp", test::BuildBmp(ThreeByTwo(24, false))));
     EXPECT_EQ(deep.format(), PixelFormat::TrueColour);
 }
 
@@ -104,7 +107,8 @@ TEST_F(BitmapFileTest, DamagedFilesBecomeTheEmptyDefaultPicture) {
     std::vector<std::uint8_t> depth = good;
     depth[28] = 7;
     expectEmpty("impossible depth", depth);
-    EXPECT_TRUE(platform::LoadBitmapFile(dir_.filePath("missing.bmp").toStdString()).isEmptyDefault());
+    EXPECT_TRUE(
+        platform::LoadBitmapFile(dir_.filePath("missing.bmp").toStdString()).isEmptyDefault());
     EXPECT_TRUE(platform::LoadBitmapFile(dir_.path().toStdString()).isEmptyDefault());
 }
 

@@ -50,9 +50,15 @@ inline std::vector<std::uint8_t> BuildBmp(const BmpSpec& spec) {
         for (int x = 0; x < spec.width; ++x) {
             const std::uint32_t v = spec.pixels[static_cast<std::size_t>(y * spec.width + x)];
             switch (spec.bitsPerPixel) {
-                case 1: row[x / 8] |= static_cast<std::uint8_t>((v & 1) << (7 - x % 8)); break;
-                case 4: row[x / 2] |= static_cast<std::uint8_t>((v & 15) << (x % 2 ? 0 : 4)); break;
-                case 8: row[x] = static_cast<std::uint8_t>(v); break;
+                case 1:
+                    row[x / 8] |= static_cast<std::uint8_t>((v & 1) << (7 - x % 8));
+                    break;
+                case 4:
+                    row[x / 2] |= static_cast<std::uint8_t>((v & 15) << (x % 2 ? 0 : 4));
+                    break;
+                case 8:
+                    row[x] = static_cast<std::uint8_t>(v);
+                    break;
                 case 24:
                 case 32: {
                     const int step = spec.bitsPerPixel / 8;
@@ -70,7 +76,8 @@ inline std::vector<std::uint8_t> BuildBmp(const BmpSpec& spec) {
 
 inline void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace bv::test

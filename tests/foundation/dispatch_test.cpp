@@ -1,7 +1,8 @@
 // Which mode a command line starts, and how the preview handle is found.
+#include "startup/dispatch.h"
+
 #include <gtest/gtest.h>
 
-#include "startup/dispatch.h"
 #include "startup/preview_form.h"
 #include "startup/run_state.h"
 

@@ -1,7 +1,7 @@
 // Block copies and their raster operations, clipping, formats and stretching.
-#include <gtest/gtest.h>
-
 #include "platform/raster.h"
+
+#include <gtest/gtest.h>
 
 namespace bv::platform {
 namespace {
@@ -32,7 +32,7 @@ TEST(BitBlt, CopiesClipAtEveryEdge) {
     BitBlt(target, -3, -2, 10, 10, &source, 0, 0, SRCCOPY);
     EXPECT_EQ(target.colourAt(0, 0), 0xFF000000u | (2 << 8 | 3));  // source (3, 2)
     EXPECT_EQ(target.colourAt(6, 5), 0xFF000000u | (7 << 8 | 9));  // source (9, 7)
-    EXPECT_EQ(target.colourAt(7, 0), kBlue);  // beyond the source's right edge
+    EXPECT_EQ(target.colourAt(7, 0), kBlue);                       // beyond the source's right edge
 
     Bitmap right = Filled(8, 6, kBlue);
     BitBlt(right, 6, 4, 10, 10, &source, 0, 0, SRCCOPY);
@@ -153,6 +153,45 @@ TEST(SetPixel, WritesInsideAndIgnoresOutside) {
     SetPixel(target, -1, 0, kRed);
     EXPECT_EQ(target.colourAt(1, 1), 0xFF808080u);
     EXPECT_EQ(target.colourAt(0, 0), kBlack);
+}
+
+}  // namespace
+}  // namespace bv::platform
+
+namespace bv::platform {
+namespace {
+
+// The one-pass sprite drawing must give exactly what the two raster operations give.
+TEST(MaskedPaint, MatchesMaskThenImageEverywhereIncludingClipped) {
+    Bitmap sheet(12, 8, PixelFormat::TrueColour);
+    unsigned seed = 1;
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 12; ++x) {
+            seed = seed * 1103515245u + 12345u;
+            sheet.trueColourRow(y)[x] = 0xFF000000u | (seed >> 8);
+        }
+    for (int x : {-5, 0, 3, 7}) {
+        for (int y : {-3, 0, 2, 5}) {
+            Bitmap fused = Numbered(8, 6);
+            Bitmap twoPasses = Numbered(8, 6);
+            MaskedPaint(fused, x, y, 6, 4, &sheet, 6, 4, &sheet, 0, 0);
+            BitBlt(twoPasses, x, y, 6, 4, &sheet, 6, 4, SRCAND);
+            BitBlt(twoPasses, x, y, 6, 4, &sheet, 0, 0, SRCPAINT);
+            for (int py = 0; py < 6; ++py)
+                for (int px = 0; px < 8; ++px)
+                    ASSERT_EQ(fused.colourAt(px, py), twoPasses.colourAt(px, py))
+                        << "at " << px << "," << py << " drawing at " << x << "," << y;
+        }
+    }
+    // A mask block that runs off its picture while the image block does not.
+    Bitmap fused = Numbered(8, 6);
+    Bitmap twoPasses = Numbered(8, 6);
+    MaskedPaint(fused, 1, 1, 6, 4, &sheet, 9, 4, &sheet, 0, 0);
+    BitBlt(twoPasses, 1, 1, 6, 4, &sheet, 9, 4, SRCAND);
+    BitBlt(twoPasses, 1, 1, 6, 4, &sheet, 0, 0, SRCPAINT);
+    for (int py = 0; py < 6; ++py)
+        for (int px = 0; px < 8; ++px)
+            ASSERT_EQ(fused.colourAt(px, py), twoPasses.colourAt(px, py));
 }
 
 }  // namespace
