@@ -29,7 +29,7 @@ ScreenSaver::ScreenSaver(unsigned long host) : host_(host), clockLabel_(this), s
     setFocusPolicy(Qt::StrongFocus);
 
     maintimer_.setInterval(1);
-    musicTimer_.setInterval(10000);
+    musicTimer_.setInterval(kMusicCheckIntervalMs);
     connect(&maintimer_, &QTimer::timeout, this, [this] { maintimer_Timer(*this); });
     connect(&musicTimer_, &QTimer::timeout, this, [this] { MusicTimer_Timer(musicTimer_); });
     StyleSceneLabel(clockLabel_, QStringLiteral("CLOCK"));
@@ -49,7 +49,8 @@ void ScreenSaver::Form_Initialize() {
 void ScreenSaver::Form_Load() {
     Guarded("ScreenSaver/Form_Load", [this] {
         platform::BitBlt(hDC(), 0, 0, ScreenWidth, ScreenHeight, 0, 0, 0, platform::BLACKNESS);
-        maintimer_.start();
+        // An interval of 0 is a stopped timer, not one that fires without pause.
+        if (maintimer_.interval() > 0) maintimer_.start();
         const qreal ratio = devicePixelRatioF();
         if (host_ != 0) {
             // xscreensaver owns the screen, the input and the lock; we only
