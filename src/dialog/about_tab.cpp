@@ -40,7 +40,7 @@ void Configuration::BuildAboutTab() {
     FrameText(*maker,
               QStringLiteral("Bluvessa brings a quiet reef to your desktop while you are away: "
                              "sharks, whales, schools of coral fish and the odd treasure "
-                             "chest, drawn by hand and animated frame by frame.\n\n"
+                             "chest, every one drawn and animated by Bluvessa itself.\n\n"
                              "Pick your favourite scenery and cast on the other tabs; the "
                              "preview shows each choice as you make it."),
               150, 300, 2955, 1935);
