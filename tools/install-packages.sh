@@ -11,6 +11,7 @@ run_packages=(
 test_packages=(
   googletest libgtest-dev libbenchmark-dev
   xvfb xdotool x11-utils x11-apps imagemagick
+  clang-14 libclang-rt-14-dev
 )
 
 wanted=("${run_packages[@]}")

@@ -90,11 +90,8 @@ Bitmap FromTrueColourImage(const QImage& image) {
 
 }  // namespace
 
-Bitmap LoadBitmapFile(const std::string& path) {
+Bitmap DecodeBitmapFile(const QByteArray& bytes) {
     try {
-        QFile file(QString::fromStdString(path));
-        if (!file.open(QIODevice::ReadOnly)) return Bitmap();
-        const QByteArray bytes = file.readAll();
         if (!HeadersAreSound(bytes)) return Bitmap();
 
         QImage image = QImage::fromData(bytes, "BMP");
@@ -108,6 +105,16 @@ Bitmap LoadBitmapFile(const std::string& path) {
             default:
                 return FromTrueColourImage(image);
         }
+    } catch (const std::bad_alloc&) {
+        return Bitmap();
+    }
+}
+
+Bitmap LoadBitmapFile(const std::string& path) {
+    try {
+        QFile file(QString::fromStdString(path));
+        if (!file.open(QIODevice::ReadOnly)) return Bitmap();
+        return DecodeBitmapFile(file.readAll());
     } catch (const std::bad_alloc&) {
         return Bitmap();
     }

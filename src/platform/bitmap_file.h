@@ -1,6 +1,7 @@
 #pragma once
 // Reading Windows bitmap files into pictures.
 
+#include <QByteArray>
 #include <string>
 
 #include "platform/bitmap.h"
@@ -15,5 +16,8 @@ inline constexpr long long kMaxFilePixels = 64LL * 1024 * 1024;
 // 32-bit, bottom-up or top-down). A missing, unreadable or damaged file gives
 // the empty default picture; this never fails.
 Bitmap LoadBitmapFile(const std::string& path);
+
+// The same for a bitmap file's bytes already in memory.
+Bitmap DecodeBitmapFile(const QByteArray& bytes);
 
 }  // namespace bv::platform

@@ -4,20 +4,10 @@
 
 #include "errors/error_handler.h"
 #include "platform/surface_ops.h"
-#include "platform/text_number.h"
 #include "scene/records.h"
 #include "startup/cleanup.h"
 
 namespace bv {
-
-Long FindPreviewHandle(const std::string& commandLine) {
-    for (std::size_t length = commandLine.size(); length >= 1; --length) {
-        const std::string_view tail =
-            std::string_view(commandLine).substr(commandLine.size() - length);
-        if (ParseWholeNumber(tail)) return ToLong(ToLongStrict(tail));
-    }
-    return 0;
-}
 
 PreviewScreen::PreviewScreen() {
     setWindowFlags(Qt::FramelessWindowHint);

@@ -6,6 +6,7 @@
 
 #include "platform/form.h"
 #include "platform/x11_windows.h"
+#include "startup/preview_handle.h"
 
 namespace bv {
 
@@ -32,9 +33,5 @@ private:
     QTimer previewtimer_;
     QTimer hostWatch_;
 };
-
-// The longest tail of the command line that reads entirely as a number, as
-// a window handle; 0 when there is none.
-Long FindPreviewHandle(const std::string& commandLine);
 
 }  // namespace bv
