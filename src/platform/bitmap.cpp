@@ -29,6 +29,7 @@ Bitmap::Bitmap(int width, int height, PixelFormat format, std::vector<Colour> co
     : width_(width), height_(height), format_(format), emptyDefault_(false) {
     if (width <= 0 || height <= 0) throw std::bad_alloc();
     const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    if (pixels > static_cast<std::size_t>(kMaxSurfacePixels)) throw std::bad_alloc();
     if (format == PixelFormat::TrueColour) {
         trueColour_.assign(pixels, kBlack);
         stride_ = width * 4;

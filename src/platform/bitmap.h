@@ -17,13 +17,18 @@ using Colour = std::uint32_t;  // 0xFFRRGGBB
 inline constexpr Colour kBlack = 0xFF000000u;
 inline constexpr Colour kWhite = 0xFFFFFFFFu;
 
+// The largest picture in memory (a gigabyte in true colour, far beyond any
+// screen): a bigger request fails at once instead of claiming the machine.
+inline constexpr long long kMaxSurfacePixels = 16384LL * 16384;
+
 class Bitmap {
 public:
     // The empty default picture: 1 x 1, one bit deep. Drawing from it shows nothing.
     Bitmap();
 
     // An uninitialised picture (all black, or index 0) of the given format.
-    // Throws std::bad_alloc when the memory cannot be had.
+    // Throws std::bad_alloc when the memory cannot be had or the picture is
+    // larger than kMaxSurfacePixels.
     Bitmap(int width, int height, PixelFormat format, std::vector<Colour> colourTable = {});
 
     Bitmap(Bitmap&&) noexcept = default;
