@@ -16,18 +16,29 @@
 
 namespace {
 
-std::string SettingsPath() {
-    static const std::string path = [] {
+// A private folder for the settings file, removed again when the run ends.
+class ScratchFolder {
+public:
+    ScratchFolder() {
         // Memory-backed where possible: every write reaches the disk first.
         const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
                                                ? std::filesystem::path("/dev/shm")
                                                : std::filesystem::temp_directory_path();
-        const std::filesystem::path folder = base / ("bluvessa-fuzz-" + std::to_string(getpid()));
-        std::filesystem::create_directories(folder);
-        return (folder / "settings.ini").string();
-    }();
-    return path;
-}
+        folder_ = base / ("bluvessa-fuzz-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::string SettingsPath() const { return (folder_ / "settings.ini").string(); }
+
+private:
+    std::filesystem::path folder_;
+};
 
 }  // namespace
 
@@ -39,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t capacity = input.ConsumeIntegralInRange<std::size_t>(0, 300);
     const std::string contents = input.ConsumeRemainingBytesAsString();
 
-    const std::string path = SettingsPath();
+    static const ScratchFolder scratch;
+    const std::string path = scratch.SettingsPath();
     if (!bv::ReplaceFileAtomically(path, contents)) std::abort();
 
     const std::string read = bv::ReadProfileString(path, section, key, "fallback", capacity);
