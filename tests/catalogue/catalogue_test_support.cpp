@@ -65,11 +65,4 @@ FixedClock::~FixedClock() {
     ::unsetenv("BLUVESSA_RANDOM_SEED");
 }
 
-ErrorRecorder::ErrorRecorder() {
-    SetErrorReporter([this](const std::string& code) { codes_.push_back(code); });
-}
-ErrorRecorder::~ErrorRecorder() {
-    SetErrorReporter(nullptr);
-}
-
 }  // namespace bv::test

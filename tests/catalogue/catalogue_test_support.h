@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "test_support.h"
+
 namespace bv::test {
 
 // Every record back to zero (its surface released), the scene surfaces
@@ -49,18 +51,5 @@ public:
     ~FixedClock();
 };
 
-// Collects the error codes reported while it lives.
-class ErrorRecorder {
-public:
-    ErrorRecorder();
-    ErrorRecorder(const ErrorRecorder&) = delete;
-    ErrorRecorder& operator=(const ErrorRecorder&) = delete;
-    ~ErrorRecorder();
-
-    const std::vector<std::string>& codes() const { return codes_; }
-
-private:
-    std::vector<std::string> codes_;
-};
 
 }  // namespace bv::test

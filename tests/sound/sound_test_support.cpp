@@ -20,31 +20,6 @@
 
 namespace bv::test {
 
-ScratchFolder::ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "bv_sound_XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("no scratch folder");
-    path_ = pattern + "/";
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(file.good()) << path;
-}
-
-ErrorRecorder::ErrorRecorder() {
-    SetErrorReporter([this](const std::string& code) { codes_.push_back(code); });
-}
-
-ErrorRecorder::~ErrorRecorder() {
-    SetErrorReporter(nullptr);
-}
-
 void EnsureQtCoreApplication() {
     static int argc = 1;
     static char name[] = "sound_tests";

@@ -9,38 +9,9 @@
 #include <vector>
 
 #include "sound/sequencer_device.h"
+#include "test_support.h"
 
 namespace bv::test {
-
-// A fresh folder removed with everything in it at the end of the test.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    ~ScratchFolder();
-
-    const std::string& path() const { return path_; }  // ends in "/"
-
-private:
-    std::string path_;
-};
-
-void WriteBytes(const std::string& path, const std::string& bytes);
-
-// Collects the error codes reported while it lives.
-class ErrorRecorder {
-public:
-    ErrorRecorder();
-    ErrorRecorder(const ErrorRecorder&) = delete;
-    ErrorRecorder& operator=(const ErrorRecorder&) = delete;
-    ~ErrorRecorder();
-
-    const std::vector<std::string>& codes() const { return codes_; }
-
-private:
-    std::vector<std::string> codes_;
-};
 
 // QTimer needs an application object on the thread to run at all.
 void EnsureQtCoreApplication();

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The full-screen run's processor use: the real program on a private Xvfb
+# screen, with the first-run settings (frame interval 70 ms), measured over
+# a span of seconds after it has settled.
+# usage: bench/saver_cpu/saver_cpu.sh BLUVESSA MEDIA_WINDOWS_DIR [WIDTHxHEIGHT] [SECONDS]
+set -euo pipefail
+bluvessa=$1
+media=$2
+geometry=${3:-1920x1080}
+seconds=${4:-30}
+
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+exec 7> "$work/displayfd"
+Xvfb -displayfd 7 -screen 0 "${geometry}x24" -nolisten tcp >/dev/null 2>&1 &
+exec 7>&-
+for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/displayfd")"
+export BLUVESSA_WINDOWS_DIR="$work/windows/" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy
+mkdir -p "$BLUVESSA_WINDOWS_DIR"
+ln -s "$media/Zentrova" "$BLUVESSA_WINDOWS_DIR/Zentrova"
+
+"$bluvessa" /s 2>/dev/null &
+pid=$!
+sleep 3
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+xvfb=$(pgrep -n Xvfb)
+start=$(cpu_ticks "$pid"); xstart=$(cpu_ticks "$xvfb")
+sleep "$seconds"
+end=$(cpu_ticks "$pid"); xend=$(cpu_ticks "$xvfb")
+hz=$(getconf CLK_TCK)
+rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+awk -v s="$start" -v e="$end" -v xs="$xstart" -v xe="$xend" -v hz="$hz" -v t="$seconds" -v rss="$rss" -v g="$geometry" 'BEGIN {
+  printf "bluvessa at %s over %d s: %.1f%% of one core (X server %.1f%%), resident %d MiB\n",
+         g, t, 100 * (e - s) / hz / t, 100 * (xe - xs) / hz / t, rss / 1024 }'
