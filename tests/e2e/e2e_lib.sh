@@ -62,6 +62,19 @@ has_window_named() { [ -n "$(window_named "$1")" ]; }
 alive() { kill -0 "$1" 2>/dev/null; }
 dead() { ! kill -0 "$1" 2>/dev/null; }
 
+# Asks the window titled $1 to close, as its title bar would, until the
+# process $2 has ended (a window may be remade while it is being shown).
+close_until_dead() {
+    for _ in $(seq 100); do
+        local id
+        id=$(window_named "$1")
+        [ -n "$id" ] && "$X_TEST_HELPER" close "$id" 2>/dev/null || true
+        sleep 0.1
+        dead "$2" && return 0
+    done
+    return 1
+}
+
 # The exit status of a finished background job.
 status_of() { local s=0; wait "$1" || s=$?; echo "$s"; }
 

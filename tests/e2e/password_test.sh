@@ -9,11 +9,10 @@ expect_report() {  # expect_report "exact title" args...
     shift
     "$BLUVESSA" "$@" &
     local pid=$!
-    wait_until 15 has_window_named "$title" || fail "no window titled '$title' for: $*"
+    wait_until 30 has_window_named "$title" || fail "no window titled '$title' for: $*"
     sleep 0.3
     alive "$pid" || fail "process ended while the report is shown"
-    "$X_TEST_HELPER" close "$(window_named "$title")"
-    wait_until 3 dead "$pid" || fail "closing the report did not end the process"
+    close_until_dead "$title" "$pid" || fail "closing the report did not end the process"
     [ "$(status_of "$pid")" = 0 ] || fail "non-zero status after closing the report"
 }
 
@@ -23,9 +22,8 @@ expect_report "Error Code: BV-13- Starter/Run_Password" /a xyz
 # A proper handle raises no failure: the note about the desktop's password shows instead.
 "$BLUVESSA" /a 1234 &
 pid=$!
-wait_until 15 has_window_named Bluvessa || fail "no password note for /a 1234"
+wait_until 30 has_window_named Bluvessa || fail "no password note for /a 1234"
 ! xdotool search --onlyvisible --name "Error Code" >/dev/null || fail "/a 1234 raised a failure"
-xdotool key --window "$(window_named Bluvessa)" Return
-wait_until 3 dead "$pid" || fail "/a 1234 did not end after its note was closed"
+close_until_dead Bluvessa "$pid" || fail "/a 1234 did not end after its note was closed"
 [ "$(status_of "$pid")" = 0 ] || fail "/a 1234 ended with a non-zero status"
 echo "password: ok"

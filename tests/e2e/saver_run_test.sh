@@ -7,7 +7,7 @@ make_windows_dir
 run_until_input() {  # run_until_input "key" | "click"
     "$BLUVESSA" /s 2>"$WORK/stderr" &
     local pid=$!
-    wait_until 15 has_window_named Bluvessa || fail "no saver window"
+    wait_until 30 has_window_named Bluvessa || fail "no saver window"
     local id geometry
     id=$(window_named Bluvessa)
     wait_until 5 bash -c "xwininfo -id $id | grep -q 'Width: 1024'" || fail "saver does not cover the screen: $(xwininfo -id "$id")"
@@ -30,7 +30,7 @@ run_until_input click
 # A second full-screen run while one is running ends at once, with no window.
 "$BLUVESSA" /s &
 first=$!
-wait_until 15 has_window_named Bluvessa || fail "no first saver window"
+wait_until 30 has_window_named Bluvessa || fail "no first saver window"
 start=$SECONDS
 "$BLUVESSA" /S
 [ $((SECONDS - start)) -le 2 ] || fail "the second run did not end at once"

@@ -10,7 +10,17 @@
 #include <string.h>
 #include <unistd.h>
 
+/* A window that went away between finding and closing it is reported, not fatal. */
+static int bad_window = 0;
+static int note_error(Display *display, XErrorEvent *error) {
+    (void)display;
+    (void)error;
+    bad_window = 1;
+    return 0;
+}
+
 static int close_window(Display *display, Window window) {
+    XSetErrorHandler(note_error);
     XEvent event;
     memset(&event, 0, sizeof event);
     event.xclient.type = ClientMessage;
@@ -20,8 +30,8 @@ static int close_window(Display *display, Window window) {
     event.xclient.data.l[0] = (long)XInternAtom(display, "WM_DELETE_WINDOW", False);
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
-    return 0;
+    XSync(display, False);
+    return bad_window ? 1 : 0;
 }
 
 static volatile sig_atomic_t stop = 0;
