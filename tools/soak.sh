@@ -32,7 +32,7 @@ cleanup() {
 trap cleanup EXIT
 
 exec 7>"$work/displayfd"
-Xvfb -displayfd 7 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 7 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 exec 7>&-
 for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.1; done

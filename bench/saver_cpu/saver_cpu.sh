@@ -12,7 +12,7 @@ seconds=${4:-30}
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 exec 7> "$work/displayfd"
-Xvfb -displayfd 7 -screen 0 "${geometry}x24" -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 7 -screen 0 "${geometry}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
 exec 7>&-
 for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/displayfd")"

@@ -28,7 +28,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 start_x() {  # start_x WIDTHxHEIGHT
     local geometry=${1:-1024x768}
     exec 7> "$WORK/displayfd"
-    Xvfb -displayfd 7 -screen 0 "${geometry}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    # -noreset: between two runs no client is connected, and a server that
+    # resets then refuses the next connection for a moment.
+    Xvfb -displayfd 7 -screen 0 "${geometry}x24" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     exec 7>&-
     for _ in $(seq 100); do
