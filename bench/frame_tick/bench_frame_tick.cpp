@@ -19,21 +19,15 @@
 #include "settings/folders.h"
 #include "settings/settings_globals.h"
 #include "surfaces/load_pics.h"
-#include "surfaces/memory_surfaces.h"
+#include "surfaces/release_surfaces.h"
 #include "surfaces/surface_globals.h"
 
 namespace bv {
 namespace {
 
-void ReleaseScene() {
-    for (SurfaceHandle* scene : {&BufferDC, &PaletteDC, &LoadDC, &ForegroundMaskDC})
-        RemoveDC(*scene);
-    ForEachRecord([](Sprite& record) { RemoveDC(record.DC); });
-}
-
 // Every creature selected, the mermaid as centre piece, on a screen of the given size.
 std::unique_ptr<OffscreenSceneView> FullScene(int width, int height) {
-    ReleaseScene();
+    ReleaseEverySurface();
     setenv("BLUVESSA_WINDOWS_DIR", BLUVESSA_MEDIA_WINDOWS_DIR, 1);
     GetDiectories();
     SetScreenSize(width, height);

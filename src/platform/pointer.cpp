@@ -24,8 +24,4 @@ void ShowCursor(bool show) {
     Apply();
 }
 
-bool CursorHidden() {
-    return displayCount < 0;
-}
-
 }  // namespace bv::platform

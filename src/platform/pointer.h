@@ -4,5 +4,4 @@
 
 namespace bv::platform {
 void ShowCursor(bool show);
-bool CursorHidden();
 }  // namespace bv::platform

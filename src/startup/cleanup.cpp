@@ -3,20 +3,16 @@
 #include "errors/error_handler.h"
 #include "platform/pointer.h"
 #include "platform/process_end.h"
-#include "scene/all_records.h"
 #include "settings/platform_version.h"
 #include "sound/sound_control.h"
 #include "startup/run_state.h"
-#include "surfaces/memory_surfaces.h"
-#include "surfaces/surface_globals.h"
+#include "surfaces/release_surfaces.h"
 
 namespace bv {
 
 void X_Cleanup_And_End() {
     Guarded("Starter/X_Cleanup_And_End", [] {
-        for (SurfaceHandle* scene : {&BufferDC, &PaletteDC, &LoadDC, &ForegroundMaskDC})
-            RemoveDC(*scene);
-        ForEachRecord([](Sprite& record) { RemoveDC(record.DC); });
+        ReleaseEverySurface();
         platform::ShowCursor(true);
         SetTFS("enable");
         if (RunMode == kRunModeScreenSaver) StopSoundAtEnd();

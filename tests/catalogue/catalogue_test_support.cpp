@@ -9,18 +9,14 @@
 #include "scene/properties.h"
 #include "scene/scene_globals.h"
 #include "settings/settings_globals.h"
-#include "surfaces/memory_surfaces.h"
+#include "surfaces/release_surfaces.h"
 #include "surfaces/surface_globals.h"
 
 namespace bv::test {
 
 void ResetScene(int width, int height) {
-    ForEachRecord([](Sprite& record) {
-        RemoveDC(record.DC);
-        record = Sprite{};
-    });
-    for (SurfaceHandle* scene : {&BufferDC, &PaletteDC, &LoadDC, &ForegroundMaskDC})
-        RemoveDC(*scene);
+    ReleaseEverySurface();
+    ForEachRecord([](Sprite& record) { record = Sprite{}; });
     SetScreenSize(width, height);
 }
 

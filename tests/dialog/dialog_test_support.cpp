@@ -20,17 +20,12 @@
 #include "settings/settings_globals.h"
 #include "startup/run_state.h"
 #include "surfaces/memory_surfaces.h"
+#include "surfaces/release_surfaces.h"
 #include "surfaces/surface_globals.h"
 
 namespace bv::test {
 namespace fs = std::filesystem;
 namespace {
-
-void ReleaseEverySurface() {
-    for (SurfaceHandle* scene : {&BufferDC, &PaletteDC, &LoadDC, &ForegroundMaskDC})
-        RemoveDC(*scene);
-    ForEachRecord([](Sprite& record) { RemoveDC(record.DC); });
-}
 
 void ResetProgramState() {
     ReleaseEverySurface();
