@@ -7,6 +7,7 @@
 
 #include "platform/runtime_failure.h"
 #include "platform/text_number.h"
+#include "settings/settings_globals.h"
 #include "startup/dispatch.h"
 #include "startup/preview_handle.h"
 #include "startup/run_state.h"

@@ -10,17 +10,17 @@
 #include "platform/random.h"
 #include "platform/surface_ops.h"
 #include "scene/all_records.h"
+#include "scene/creatures.h"
 #include "scene/main_timer.h"
 #include "scene/offscreen_view.h"
 #include "scene/properties.h"
 #include "scene/records.h"
 #include "scene/scene_globals.h"
-#include "settings/creature_setting_keys.h"
 #include "settings/folders.h"
 #include "settings/settings_globals.h"
+#include "startup/saver_start.h"
 #include "surfaces/load_pics.h"
 #include "surfaces/release_surfaces.h"
-#include "surfaces/surface_globals.h"
 
 namespace bv {
 namespace {
@@ -32,7 +32,7 @@ std::unique_ptr<OffscreenSceneView> FullScene(int width, int height) {
     GetDiectories();
     SetScreenSize(width, height);
     ResetRandomForTests(7);
-    for (const auto& key : CreatureSettingKeys()) key.record().Enabled = kTrue;
+    for (const Creature& creature : Creatures()) creature.record->Enabled = kTrue;
     Background.Choice = 1;
     CenterPiece.Choice = 5;
     SoundMode = 0;

@@ -10,7 +10,7 @@
 #include "dialog/picture_box.h"
 #include "dialog/preview_animations.h"
 #include "dialog/twips.h"
-#include "startup/cleanup.h"
+#include "platform/process_end.h"
 
 namespace bv {
 namespace {
@@ -81,6 +81,8 @@ Configuration::Configuration() {
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
 }
 
+// The message entry is a window of its own, not a child of this one (it
+// shows while this one is hidden), so nothing else would delete it.
 Configuration::~Configuration() {
     delete messageEntry_.data();
 }
@@ -115,7 +117,7 @@ void Configuration::Command1_Click() {
 
 void Configuration::Form_Unload() {
     Timer1->stop();
-    X_Cleanup_And_End();
+    platform::EndRun();
 }
 
 }  // namespace bv

@@ -8,8 +8,8 @@
 #include <array>
 #include <vector>
 
-#include "dialog/creature_controls.h"
 #include "platform/form.h"
+#include "scene/creatures.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -39,7 +39,7 @@ public:
     void CheckBackground_Click();
     void CheckCenterPiece_Click();
     void CheckForeGround_Click();
-    void Picture_Click(const CreatureControl& creature);
+    void Picture_Click(const Creature& creature);
 
     void Timer1_Timer();
     void RunScenery();
@@ -93,7 +93,7 @@ private:
     DropDownList* CheckBackground = nullptr;
     DropDownList* CheckForeGround = nullptr;
 
-    std::vector<QCheckBox*> creatureChecks_;  // in the order of CreatureControls()
+    std::vector<QCheckBox*> creatureChecks_;  // in the order of Creatures()
 
     DropDownList* SoundCheck = nullptr;
     QScrollBar* speedchk = nullptr;

@@ -10,21 +10,14 @@
 #include "dialog/drop_down_list.h"
 #include "dialog/preview_animations.h"
 #include "errors/error_handler.h"
+#include "platform/center_form.h"
 #include "scene/records.h"
 #include "scene/scene_globals.h"
-#include "settings/center_form.h"
 #include "settings/settings_globals.h"
 #include "surfaces/memory_surfaces.h"
 #include "surfaces/surface_globals.h"
 
 namespace bv {
-namespace {
-
-constexpr Integer kSoundModeMusic = 1;
-constexpr Integer kSoundModeEffect = 2;
-
-}  // namespace
-
 // A stored number with no item or position in its control cannot be shown:
 // the load stops there with a reported failure.
 void Configuration::Form_Load() {
@@ -49,9 +42,9 @@ void Configuration::Form_Load() {
 
 // A creature whose picture is missing cannot be chosen, whatever the settings say.
 void Configuration::ShowCreatureChoices() {
-    const auto creatures = CreatureControls();
+    const auto creatures = Creatures();
     for (std::size_t i = 0; i < creatures.size(); ++i) {
-        const Sprite& record = CreatureRecord(creatures[i]);
+        const Sprite& record = *creatures[i].record;
         if (record.Enabled == kTrue && record.Installed == kTrue)
             creatureChecks_[i]->setChecked(true);
         if (record.Installed == kFalse) creatureChecks_[i]->setEnabled(false);
@@ -60,12 +53,12 @@ void Configuration::ShowCreatureChoices() {
 
 void Configuration::ShowSoundChoices() {
     SoundCheck->SetListIndex(SoundMode);
-    if (SoundMode == kSoundModeMusic) {
+    if (SoundMode == kSoundMusic) {
         for (std::size_t i = 0; i < songchk.size(); ++i) {
             songchk[i]->setEnabled(true);
             if (SongEnabled[i] == kTrue) songchk[i]->setChecked(true);
         }
-    } else if (SoundMode == kSoundModeEffect) {
+    } else if (SoundMode == kSoundEffect) {
         for (QCheckBox* song : songchk) song->setEnabled(false);
     }
 }

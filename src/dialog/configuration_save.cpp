@@ -46,9 +46,9 @@ void Configuration::Command2_Click() {
 }
 
 void Configuration::WriteCreatureChoices() {
-    const auto creatures = CreatureControls();
+    const auto creatures = Creatures();
     for (std::size_t i = 0; i < creatures.size(); ++i)
-        Store(creatures[i].savedKey, *creatureChecks_[i]);
+        Store(creatures[i].SavedKey(), *creatureChecks_[i]);
 }
 
 // Written whatever the sound type; they are only read back for music.

@@ -31,9 +31,11 @@ void Configuration::BuildCreatureTabs() {
         AddFrame(kCoralFishTab, QString(), QString(), 225, 525, 3735, 2400),
         AddFrame(kMoreStuffTab, QString(), QString(), 225, 525, 3735, 2400),
     };
-    for (const CreatureControl& creature : CreatureControls()) {
+    const auto creatures = Creatures();
+    for (std::size_t index = 0; index < creatures.size(); ++index) {
+        const Creature& creature = creatures[index];
         QGroupBox& frame = *frames[creature.tab - kLargeFishTab];
-        const Column column = creature.rightColumn ? kRightColumn : kLeftColumn;
+        const Column column = creature.column == DialogColumn::kRight ? kRightColumn : kLeftColumn;
         const int top = kRowTops[creature.row - 1];
 
         auto* check = new QCheckBox(QString::fromLatin1(creature.caption), &frame);
@@ -43,7 +45,7 @@ void Configuration::BuildCreatureTabs() {
                      column.thumbnailLeft - column.checkBoxLeft - kCaptionGap, 250);
         creatureChecks_.push_back(check);
 
-        auto* thumbnail = new ThumbnailBox(ThumbnailResource(creature), &frame);
+        auto* thumbnail = new ThumbnailBox(ThumbnailPicture(index), &frame);
         thumbnail->setObjectName(QString::fromLatin1(creature.thumbnailName));
         thumbnail->setToolTip(QString::fromLatin1(creature.thumbnailTip));
         PlaceInTwips(*thumbnail, column.thumbnailLeft, top, 255, 255);

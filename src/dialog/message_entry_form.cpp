@@ -9,7 +9,7 @@
 
 #include "dialog/dialog_font.h"
 #include "dialog/twips.h"
-#include "settings/center_form.h"
+#include "platform/center_form.h"
 #include "settings/ini_access.h"
 #include "settings/settings_globals.h"
 

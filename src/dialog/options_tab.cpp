@@ -12,6 +12,7 @@
 #include "dialog/message_entry_form.h"
 #include "dialog/twips.h"
 #include "errors/error_handler.h"
+#include "settings/settings_globals.h"
 
 namespace bv {
 namespace {
@@ -103,7 +104,7 @@ void Configuration::BuildOptionsTab() {
 // The songs only matter for music; their ticks are kept while they are greyed.
 void Configuration::SoundCheck_Click() {
     Guarded("Configuration/SoundCheck_Click", [&] {
-        const bool music = SoundCheck->ListIndex() == 1;
+        const bool music = SoundCheck->ListIndex() == kSoundMusic;
         MusicFrame->setEnabled(music);
         for (QCheckBox* song : songchk) song->setEnabled(music);
     });

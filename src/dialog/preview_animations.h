@@ -11,6 +11,10 @@ namespace bv {
 // The preview box's inner drawing area in pixels, as the box reports it.
 inline Integer PreviewScaleWidth = 181;
 inline Integer PreviewScaleHeight = 167;
+inline void ResetPreviewBox() {
+    PreviewScaleWidth = 181;
+    PreviewScaleHeight = 167;
+}
 
 // Gives the four preview records their one-frame 181 x 167 starting
 // pictures at 0, 0: PreviewScenery "bv_previewscenery.bmp", the three

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "dialog/creature_controls.h"
+#include "scene/creatures.h"
 #include "scene/sprite.h"
 
 namespace bv {

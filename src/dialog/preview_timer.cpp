@@ -10,7 +10,6 @@
 #include "platform/surface_ops.h"
 #include "scene/records.h"
 #include "scene/scene_globals.h"
-#include "surfaces/surface_globals.h"
 
 namespace bv {
 

@@ -1,6 +1,7 @@
+#include "dialog/run_configure.h"
+
 #include "dialog/configuration_form.h"
-#include "startup/run_state.h"
-#include "startup/starter.h"
+#include "settings/settings_globals.h"
 
 namespace bv {
 
@@ -8,7 +9,7 @@ namespace bv {
 // ends the process however it is closed.
 void Run_Configure() {
     RunMode = kRunModeConfigure;
-    auto* configuration = new Configuration;  // lives until the process ends
+    auto* configuration = new Configuration;  // never freed, on purpose: the run ends the process
     configuration->Load();
 }
 

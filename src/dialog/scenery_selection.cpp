@@ -5,6 +5,7 @@
 #include "dialog/drop_down_list.h"
 #include "dialog/preview_animations.h"
 #include "errors/error_handler.h"
+#include "scene/centre_pieces.h"
 #include "scene/records.h"
 #include "scene/scene_globals.h"
 #include "settings/settings_globals.h"
@@ -56,14 +57,11 @@ void Configuration::CheckForeGround_Click() {
 
 void Configuration::CheckCenterPiece_Click() {
     Guarded("Configuration/CheckCenterpiece_Click", [&] {
-        // The centre pieces in the order of the list, from item 1 on.
-        static Sprite* const kCentrePieces[] = {&ScubaDude, &EvilRelic, &LifeGuard, &SwimDude,
-                                                &Mermaid,   &Bather,    &Treasure};
-        const int choice = CheckCenterPiece->ListIndex();
+        const Sprite* piece = CentrePieceOfChoice(CheckCenterPiece->ListIndex());
         RemoveDC(PreviewScenery.DC);  // "<None>" keeps the rest of the record
-        if (choice != 0) PreviewScenery = *kCentrePieces[choice - 1];
+        if (piece != nullptr) PreviewScenery = *piece;
         ShortTick = 0;  // its timed animation starts from the beginning
-        if (choice != 0) PreviewScenery.DC = GenerateDC(AssetDir + PreviewScenery.FileName);
+        if (piece != nullptr) PreviewScenery.DC = GenerateDC(AssetDir + PreviewScenery.FileName);
         PreviewScenery.X = RoundToLong(PreviewScaleWidth / 2.0 - PreviewScenery.Width / 2.0);
         PreviewScenery.Y = RoundToLong(PreviewScaleHeight / 2.0 - PreviewScenery.Height / 2.0);
     });

@@ -1,12 +1,30 @@
 #include "dialog/thumbnail_box.h"
 
 #include <QMouseEvent>
-#include <QPixmap>
+
+#include "dialog_pictures.h"
 
 namespace bv {
+namespace {
 
-ThumbnailBox::ThumbnailBox(const QString& resourcePath, QWidget* parent) : QLabel(parent) {
-    const QPixmap picture(resourcePath);
+// The media generator lays the thumbnails side by side in the creature
+// table's order, each in a square cell as high as the strip.
+const QPixmap& ThumbnailStrip() {
+    static const QPixmap strip(bluvessa::thumbnailStripResource());
+    return strip;
+}
+
+}  // namespace
+
+QPixmap ThumbnailPicture(std::size_t creatureIndex) {
+    const QPixmap& strip = ThumbnailStrip();
+    const int side = strip.height();
+    const auto left = static_cast<int>(creatureIndex) * side;
+    if (strip.isNull() || left + side > strip.width()) return {};
+    return strip.copy(left, 0, side, side);
+}
+
+ThumbnailBox::ThumbnailBox(const QPixmap& picture, QWidget* parent) : QLabel(parent) {
     if (!picture.isNull()) setPixmap(picture);
     setAlignment(Qt::AlignCenter);
     setCursor(Qt::PointingHandCursor);

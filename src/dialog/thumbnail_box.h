@@ -3,14 +3,20 @@
 // preview. A missing picture leaves the box empty but still clickable.
 
 #include <QLabel>
+#include <QPixmap>
+#include <cstddef>
 #include <functional>
 
 namespace bv {
 
+// The thumbnail of the creature at this index of the creature table: its
+// cell of the built-in strip of thumbnails, or a null picture.
+QPixmap ThumbnailPicture(std::size_t creatureIndex);
+
 class ThumbnailBox : public QLabel {
     Q_OBJECT
 public:
-    ThumbnailBox(const QString& resourcePath, QWidget* parent);
+    ThumbnailBox(const QPixmap& picture, QWidget* parent);
 
     void SetClickHandler(std::function<void()> handler) { click_ = std::move(handler); }
 

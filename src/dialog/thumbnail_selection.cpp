@@ -12,11 +12,11 @@
 
 namespace bv {
 
-void Configuration::Picture_Click(const CreatureControl& creature) {
+void Configuration::Picture_Click(const Creature& creature) {
     Sprite& preview = PreviewRecordOf(creature.tab);
     RemoveDC(preview.DC);
     // The whole record, file name included; the preview centres it on every tick.
-    preview = CreatureRecord(creature);
+    preview = *creature.record;
     switch (creature.restart) {
         case ThumbnailRestart::kScatterBubbles:
             ScatterPreviewBubbles();

@@ -5,18 +5,23 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "dialog_pictures.h"
 #include "errors/error_code.h"
+#include "platform/center_form.h"
+#include "platform/process_end.h"
 #include "platform/web_browser.h"
-#include "settings/center_form.h"
-#include "startup/cleanup.h"
 
 namespace bv {
 namespace {
 BugReportForm* instance = nullptr;
 
-QLabel* Picture(QStyle::StandardPixmap which, QWidget* parent) {
+// The project's own small pictures; the toolkit's standard ones stand in
+// should they be missing.
+QLabel* Picture(const QString& resource, QStyle::StandardPixmap standIn, QWidget* parent) {
     auto* label = new QLabel(parent);
-    label->setPixmap(QApplication::style()->standardIcon(which).pixmap(48, 48));
+    const QPixmap own(resource);
+    label->setPixmap(own.isNull() ? QApplication::style()->standardIcon(standIn).pixmap(32, 32)
+                                  : own);
     label->setAlignment(Qt::AlignTop);
     return label;
 }
@@ -39,8 +44,10 @@ BugReportForm::BugReportForm() {
     connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
     auto* pictures = new QVBoxLayout;
-    pictures->addWidget(Picture(QStyle::SP_MessageBoxWarning, this));
-    pictures->addWidget(Picture(QStyle::SP_MessageBoxInformation, this));
+    pictures->addWidget(
+        Picture(bluvessa::bugPictureResource(), QStyle::SP_MessageBoxWarning, this));
+    pictures->addWidget(
+        Picture(bluvessa::fishPictureResource(), QStyle::SP_MessageBoxInformation, this));
     pictures->addStretch();
     auto* text = new QVBoxLayout;
     text->addWidget(explanation_);
@@ -53,7 +60,8 @@ BugReportForm::BugReportForm() {
 }
 
 BugReportForm& BugReportForm::Instance() {
-    if (instance == nullptr) instance = new BugReportForm;  // lives until the process ends
+    if (instance == nullptr)
+        instance = new BugReportForm;  // never freed, on purpose: the run ends the process
     return *instance;
 }
 
@@ -73,7 +81,7 @@ void BugReportForm::Form_Load() {
 }
 
 void BugReportForm::Form_Unload() {
-    X_Cleanup_And_End();
+    platform::EndRun();
 }
 
 void BugReportForm::Command1_Click() {

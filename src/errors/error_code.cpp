@@ -31,6 +31,12 @@ void SetErrorReporter(ErrorReporter reporter) {
     Reporter() = reporter ? std::move(reporter) : ErrorReporter(PrintToStandardError);
 }
 
+void ResetErrorState() {
+    TracePoint.clear();
+    LastFailureNumber = 0;
+    SetErrorReporter(nullptr);
+}
+
 void ShowErrorCode(std::string_view location) {
     Reporter()(ErrorCodeText(LastFailureNumber, TracePoint, location));
 }

@@ -25,4 +25,7 @@ void SetErrorReporter(ErrorReporter reporter);
 // Reports LastFailureNumber at the given location.
 void ShowErrorCode(std::string_view location);
 
+// No failure reported yet, no trace point, reports to standard error.
+void ResetErrorState();
+
 }  // namespace bv

@@ -77,8 +77,9 @@ fs::path ReplacedFile(const std::string& path) {
 
 // The permissions the new file gets: those of the file it replaces, or what a
 // newly created file would get under the process's file-creation mask. The
-// mask can only be read by setting it; the program has one thread, so putting
-// it straight back is safe.
+// mask can only be read by setting it; it is put straight back. The sound
+// threads never create files, and only the interface thread writes them, so
+// nothing is created during that moment.
 mode_t PermissionsFor(const fs::path& replaced) {
     struct stat status {};
     if (::stat(replaced.c_str(), &status) == 0) return status.st_mode & 07777;

@@ -21,10 +21,26 @@ struct DisplayCloser {
 using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
 
 DisplayPtr OpenDisplay() {
-    DisplayPtr display(XOpenDisplay(nullptr));
-    if (display) XSetErrorHandler(IgnoreXErrors);
-    return display;
+    return DisplayPtr(XOpenDisplay(nullptr));
 }
+
+// Ignores the X errors of our own questions while it lives, and puts the
+// process's handler back afterwards (the toolkit may rely on its own).
+class QuietXErrors {
+public:
+    explicit QuietXErrors(Display* display)
+        : display_(display), previous_(XSetErrorHandler(IgnoreXErrors)) {}
+    ~QuietXErrors() {
+        XSync(display_, False);  // the replies to our requests, errors included, are in
+        XSetErrorHandler(previous_);
+    }
+    QuietXErrors(const QuietXErrors&) = delete;
+    QuietXErrors& operator=(const QuietXErrors&) = delete;
+
+private:
+    Display* display_;
+    XErrorHandler previous_;
+};
 
 struct XFreeDeleter {
     void operator()(void* p) const { XFree(p); }
@@ -73,6 +89,7 @@ Window FindTitled(Display* display, Window parent, const std::string& title, int
 WindowId FindTopLevelWindow(const std::string& title) {
     DisplayPtr display = OpenDisplay();
     if (!display) return 0;
+    const QuietXErrors quiet(display.get());
     return static_cast<WindowId>(
         FindTitled(display.get(), DefaultRootWindow(display.get()), title, 2));
 }
@@ -82,6 +99,7 @@ ClientRect GetClientRect(WindowId window) {
     if (window == 0) return rect;
     DisplayPtr display = OpenDisplay();
     if (!display) return rect;
+    const QuietXErrors quiet(display.get());
     XWindowAttributes attributes{};
     if (XGetWindowAttributes(display.get(), window, &attributes) != 0) {
         rect.right = attributes.width;
@@ -94,6 +112,7 @@ bool WindowExists(WindowId window) {
     if (window == 0) return false;
     DisplayPtr display = OpenDisplay();
     if (!display) return false;
+    const QuietXErrors quiet(display.get());
     XWindowAttributes attributes{};
     return XGetWindowAttributes(display.get(), window, &attributes) != 0;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Visiting every record, for the loader, the release and the tests.
+// Visiting every record, for the loader, the release and the reset.
 
 #include <functional>
 

@@ -8,7 +8,6 @@
 #include "scene/anim_steps.h"
 #include "scene/scene_globals.h"
 #include "scene/sprite_drawing.h"
-#include "surfaces/surface_globals.h"
 
 namespace bv {
 namespace {

@@ -10,16 +10,13 @@
 #include "scene/anim_swim.h"
 #include "scene/anim_timed.h"
 #include "scene/anim_worm.h"
+#include "scene/centre_pieces.h"
 #include "scene/records.h"
 #include "scene/scene_globals.h"
 #include "settings/settings_globals.h"
-#include "sound/sound_control.h"
-#include "surfaces/surface_globals.h"
 
 namespace bv {
 namespace {
-
-constexpr int kReefHeight = 247;
 
 // One step of the tick: a record's routine, drawn only while its flag is set.
 struct SceneStep {
@@ -41,6 +38,7 @@ constexpr SceneStep kSwimmersAndDrifters[] = {
     {[] { return Manatee.Enabled; }, [] { Anim_Swim_RightOnly(Manatee); }},
     {[] { return Tuna.Enabled; }, [] { Anim_Swim_LeftOnly(Tuna); }},
     {[] { return MofiaSnitch.Enabled; }, [] { Anim_Swim_Drop(MofiaSnitch, 500); }},
+    // The bottles are one choice: the second follows the first one's flag.
     {[] { return Bottle(1).Enabled; }, [] { Anim_Swim_Drop(Bottle(1), 250); }},
     {[] { return Bottle(1).Enabled; }, [] { Anim_Swim_Drop(Bottle(2), 750); }},
     {[] { return BubblesLeft(1).Enabled; }, [] { Anim_Custom_BubbleRight(); }},
@@ -58,34 +56,6 @@ constexpr SceneStep kSwimmersAndDrifters[] = {
     {[] { return DiverHead.Enabled; }, [] { Anim_Custom_DiverHead(DiverHead); }},
 };
 
-void DrawCentrePiece() {
-    switch (CenterPiece.Choice) {
-        case 1:
-            Anim_Custom_ScubaDude(ScubaDude);
-            break;
-        case 2:
-            Anim_Still_Loop(EvilRelic);
-            break;
-        case 3:
-            Anim_Still_Reverse(LifeGuard);
-            break;
-        case 4:
-            Anim_Still_Loop(SwimDude);
-            break;
-        case 5:
-            Anim_Still_Loop(Mermaid);
-            break;
-        case 6:
-            Anim_Still_Loop(Bather);
-            break;
-        case 7:
-            Anim_Custom_Treasure(Treasure);
-            break;
-        default:
-            break;
-    }
-}
-
 // The sea-bed pieces animate on every tick: an unselected one has no
 // picture, so only its frame counter moves.
 void DrawSeaBed() {
@@ -101,9 +71,9 @@ void CopyBackground() {
                      platform::SRCCOPY);
 }
 
-void LayReef(int height) {
-    const int top = ScreenHeight - height;
-    platform::MaskedPaint(BufferDC, 0, top, ScreenWidth, height, ForegroundMaskDC, 0, 0,
+void LayReef() {
+    const int top = ScreenHeight - Foreground.Height;
+    platform::MaskedPaint(BufferDC, 0, top, ScreenWidth, Foreground.Height, ForegroundMaskDC, 0, 0,
                           Foreground.DC, 0, 0);
 }
 
@@ -113,30 +83,29 @@ int Rounded(double value) {
 
 }  // namespace
 
-void ScreenSaver_Form_Initialize(SceneView& view) {
-    Guarded("ScreenSaver/Form_Initialize", [&] {
-        // A negative interval is not a speed: the timer refuses it.
-        if (Speed < 0) Fail(kInvalidArgument);
-        view.MainTimer().setInterval(Speed);
-        CopyBackground();
-        LayReef(kReefHeight);
-        StartSound(view.MusicTimer());
+void PrepareFirstFrame(SceneView& view) {
+    // A negative interval is not a speed: the timer refuses it.
+    if (Speed < 0) Fail(kInvalidArgument);
+    view.MainTimer().setInterval(Speed);
+    CopyBackground();
+    LayReef();
+}
 
-        if (!MessageText.empty() && ShowMessage != kFalse) {
-            QLabel& label = view.ScreenLabel();
-            label.setText(QStringLiteral("  ") + QString::fromStdString(MessageText) +
-                          QStringLiteral("  "));
-            label.adjustSize();
-            label.move(Rounded(ScreenWidth / 2.0 - label.width() / 2.0),
-                       Rounded(static_cast<double>(ScreenHeight) - label.height() - 40));
-            label.show();
-        }
-        if (ShowClock != kFalse) {
-            QLabel& clock = view.ClockLabel();
-            clock.show();
-            clock.move(Rounded(ScreenWidth / 2.0 - clock.width() / 2.0), 5);
-        }
-    });
+void PlaceSceneLabels(SceneView& view) {
+    if (!MessageText.empty() && ShowMessage != kFalse) {
+        QLabel& label = view.ScreenLabel();
+        label.setText(QStringLiteral("  ") + QString::fromStdString(MessageText) +
+                      QStringLiteral("  "));
+        label.adjustSize();
+        label.move(Rounded(ScreenWidth / 2.0 - label.width() / 2.0),
+                   Rounded(static_cast<double>(ScreenHeight) - label.height() - 40));
+        label.show();
+    }
+    if (ShowClock != kFalse) {
+        QLabel& clock = view.ClockLabel();
+        clock.show();
+        clock.move(Rounded(ScreenWidth / 2.0 - clock.width() / 2.0), 5);
+    }
 }
 
 void Update_Clock(SceneView& view) {
@@ -161,8 +130,8 @@ void maintimer_Timer(SceneView& view) {
         CopyBackground();
         for (const SceneStep& step : kSwimmersAndDrifters)
             if (step.enabled() != kFalse) step.run();
-        LayReef(Foreground.Height);
-        DrawCentrePiece();
+        LayReef();
+        AnimateChosenCentrePiece();
         DrawSeaBed();
         Update_Clock(view);
 

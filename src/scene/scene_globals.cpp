@@ -1,5 +1,7 @@
 #include "scene/scene_globals.h"
 
+#include "scene/anim_worm.h"
+
 namespace bv {
 
 void SetScreenSize(int width, int height) {
@@ -9,6 +11,14 @@ void SetScreenSize(int width, int height) {
     SwimBottom = ToInteger(ScreenHeight - 65);
     SwimRight = RoundToInteger(ScreenWidth * 1.5);
     SwimLeft = RoundToInteger(ScreenWidth * -0.5);
+}
+
+void ResetSceneGlobals() {
+    ScreenWidth = ScreenHeight = 0;
+    SwimTop = SwimBottom = SwimLeft = SwimRight = 0;
+    LongTick = ShortTick = 0;
+    BufferDC = ForegroundMaskDC = 0;
+    WormStillCount = 0;
 }
 
 }  // namespace bv

@@ -1,7 +1,9 @@
 #pragma once
-// The screen the scene is composed for, its motion bounds and tick counters.
+// The screen the scene is composed for, its motion bounds, tick counters and
+// the surfaces every frame is composed in.
 
 #include "platform/checked_arithmetic.h"
+#include "scene/sprite.h"
 
 namespace bv {
 
@@ -15,7 +17,14 @@ inline Integer SwimRight = 0;
 inline Integer LongTick = 0;   // 0 to 1000
 inline Integer ShortTick = 0;  // 0 to 100
 
+inline SurfaceHandle BufferDC = 0;          // the screen-sized back buffer
+inline SurfaceHandle ForegroundMaskDC = 0;  // the reef's mask strip
+
 // Sets the screen size and derives the swim bounds from it.
 void SetScreenSize(int width, int height);
+
+// Back to the state before any screen was set up. The surfaces are forgotten,
+// not released: their release belongs to whoever made them.
+void ResetSceneGlobals();
 
 }  // namespace bv

@@ -42,11 +42,11 @@ class SpriteArray {
 public:
     static constexpr int kLast = static_cast<int>(Count);
 
-    Sprite& operator()(int index) { return members_[Checked(index)]; }
-    const Sprite& operator()(int index) const { return members_[Checked(index)]; }
+    constexpr Sprite& operator()(int index) { return members_[Checked(index)]; }
+    constexpr const Sprite& operator()(int index) const { return members_[Checked(index)]; }
 
 private:
-    static std::size_t Checked(int index) {
+    static constexpr std::size_t Checked(int index) {
         if (index < 0 || index > kLast) Fail(kSubscriptOutOfRange);
         return static_cast<std::size_t>(index);
     }

@@ -2,7 +2,7 @@
 
 #include "platform/raster.h"
 #include "platform/surface_table.h"
-#include "surfaces/surface_globals.h"
+#include "scene/scene_globals.h"
 
 namespace bv {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "errors/error_handler.h"
-#include "startup/run_state.h"
+#include "platform/platform_family.h"
 
 namespace bv {
 

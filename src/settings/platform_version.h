@@ -11,6 +11,9 @@ namespace bv {
 // Whether the screen-saver-running state is on. Only the "95" family with
 // password protection ever turns it on; no other code reads it here.
 inline Integer ScreenSaverRunningState = kFalse;
+inline void ResetScreenSaverRunningState() {
+    ScreenSaverRunningState = kFalse;
+}
 
 // "95", "NT" or "Unknown".
 std::string GetVersion32();

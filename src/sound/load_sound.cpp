@@ -8,10 +8,10 @@
 
 namespace bv {
 
-std::string LoadSound(std::string& path) {
+std::string LoadSound(const std::string& path) {
     return GuardedOr("System/LoadSound", std::string(), [&] {
         if (FileInstallCheck(path) == kFalse) {
-            SoundMode = 0;
+            SoundMode = kSoundNone;
             return std::string();
         }
         // A file that vanished or cannot be read since the check stays silent.

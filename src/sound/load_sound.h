@@ -5,8 +5,8 @@
 namespace bv {
 
 // The whole content of the file at path, less any leading and trailing blank
-// bytes (value 32). A file that is not installed sets SoundMode to 0 (no
-// sound) and gives "", and so does a failure, which is reported.
-std::string LoadSound(std::string& path);
+// bytes (value 32). A file that is not installed turns the sound off and gives "", and so does a
+// failure, which is reported.
+std::string LoadSound(const std::string& path);
 
 }  // namespace bv

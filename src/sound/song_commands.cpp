@@ -1,7 +1,7 @@
 #include "sound/song_commands.h"
 
-#include "platform/media_control.h"
 #include "settings/settings_globals.h"
+#include "sound/media_control.h"
 #include "sound/sound_state.h"
 
 namespace bv {

@@ -6,10 +6,9 @@
 #include <string>
 
 #include "platform/checked_arithmetic.h"
+#include "settings/settings_globals.h"
 
 namespace bv {
-
-inline constexpr Integer kSongCount = 6;
 
 std::string OpenSongCommand(Integer song);
 std::string PlaySongCommand(Integer song);

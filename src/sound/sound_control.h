@@ -23,8 +23,8 @@ void StartSound(QTimer& musicTimer);
 // will not; when none will, disables musicTimer and the run goes on silent.
 void MusicTimer_Timer(QTimer& musicTimer);
 
-// The end of a full-screen run (RunMode 1; otherwise nothing): stops and
-// closes every song alias, or stops the looping sound effect.
+// The end of a full-screen run: stops and closes every song alias, or stops
+// the looping sound effect.
 void StopSoundAtEnd();
 
 }  // namespace bv

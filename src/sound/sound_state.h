@@ -16,4 +16,11 @@ inline Long MciResult = 0;
 // The sound-effect file's bytes, kept for the whole run.
 inline std::string SoundData;
 
+inline void ResetSoundState() {
+    SongIndex = 0;
+    MciReply.clear();
+    MciResult = 0;
+    SoundData.clear();
+}
+
 }  // namespace bv

@@ -1,13 +1,13 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "platform/wave_player.h"
 #include "settings/settings_globals.h"
 #include "sound/load_sound.h"
 #include "sound/song_commands.h"
 #include "sound/song_rotation.h"
 #include "sound/sound_control.h"
 #include "sound/sound_state.h"
+#include "sound/wave_player.h"
 
 namespace bv {
 namespace {
@@ -24,20 +24,19 @@ void StartMusic(QTimer& musicTimer) {
 }
 
 void StartSoundEffect() {
-    std::string path = AssetDir + "bv_soundfx.wav";
-    SoundData = LoadSound(path);
-    // A missing file has set SoundMode to 0; a damaged one just stays silent.
-    if (SoundMode == 2) PlayLoopingWave(SoundData);
+    SoundData = LoadSound(AssetDir + "bv_soundfx.wav");
+    // A missing file has turned the sound off; a damaged one just stays silent.
+    if (SoundMode == kSoundEffect) PlayLoopingWave(SoundData);
 }
 
 }  // namespace
 
 void StartSound(QTimer& musicTimer) {
     switch (SoundMode) {
-        case 1:
+        case kSoundMusic:
             StartMusic(musicTimer);
             break;
-        case 2:
+        case kSoundEffect:
             StartSoundEffect();
             break;
         default:

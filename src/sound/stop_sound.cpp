@@ -1,9 +1,8 @@
-#include "platform/wave_player.h"
 #include "settings/settings_globals.h"
 #include "sound/song_commands.h"
 #include "sound/sound_control.h"
 #include "sound/sound_state.h"
-#include "startup/run_state.h"
+#include "sound/wave_player.h"
 
 namespace bv {
 namespace {
@@ -21,9 +20,8 @@ void StopAndCloseSongs() {
 }  // namespace
 
 void StopSoundAtEnd() {
-    if (RunMode != kRunModeScreenSaver) return;
-    if (SoundMode == 1) StopAndCloseSongs();
-    if (SoundMode == 2) StopLoopingWave();
+    if (SoundMode == kSoundMusic) StopAndCloseSongs();
+    if (SoundMode == kSoundEffect) StopLoopingWave();
 }
 
 }  // namespace bv

@@ -4,8 +4,8 @@
 #include "platform/pointer.h"
 #include "platform/process_end.h"
 #include "settings/platform_version.h"
+#include "settings/settings_globals.h"
 #include "sound/sound_control.h"
-#include "startup/run_state.h"
 #include "surfaces/release_surfaces.h"
 
 namespace bv {

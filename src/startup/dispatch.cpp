@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "settings/settings_globals.h"
 #include "startup/run_state.h"
 
 namespace bv {

@@ -2,8 +2,8 @@
 
 #include "errors/bug_report_form.h"
 #include "platform/web_browser.h"
+#include "settings/settings_globals.h"
 #include "startup/cleanup.h"
-#include "startup/run_state.h"
 
 namespace bv {
 

@@ -6,6 +6,7 @@
 #include "platform/surface_ops.h"
 #include "scene/records.h"
 #include "startup/cleanup.h"
+#include "startup/run_state.h"
 
 namespace bv {
 

@@ -10,9 +10,6 @@
 
 namespace bv {
 
-inline Long PreviewParent = 0;
-inline platform::ClientRect PreviewRect;
-
 class PreviewScreen : public platform::Form {
     Q_OBJECT
 public:

@@ -14,6 +14,7 @@
 #include "platform/x11_windows.h"
 #include "startup/cleanup.h"
 #include "startup/dispatch.h"
+#include "startup/run_reset.h"
 #include "startup/run_state.h"
 #include "startup/starter.h"
 
@@ -50,6 +51,7 @@ bool DisplayReachable() {
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
+    ResetRunState();
     RawCommandLine = JoinArguments(argc, argv);
     if (!DisplayReachable()) {
         std::fprintf(stderr, "bluvessa: cannot open the X display (is DISPLAY set?)\n");

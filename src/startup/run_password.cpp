@@ -2,12 +2,11 @@
 
 #include "errors/error_handler.h"
 #include "platform/text_number.h"
+#include "settings/settings_globals.h"
 #include "startup/run_state.h"
 #include "startup/starter.h"
 
 namespace bv {
-
-inline Long PasswordParent = 0;
 
 namespace {
 

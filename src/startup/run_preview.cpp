@@ -19,7 +19,7 @@ void Run_Preview() {
         X_LoadPics4Preview();
         PreviewParent = FindPreviewHandle(CommandLine);
         PreviewRect = platform::GetClientRect(static_cast<platform::WindowId>(PreviewParent));
-        auto* preview = new PreviewScreen;  // lives until the process ends
+        auto* preview = new PreviewScreen;  // never freed, on purpose: the run ends the process
         preview->Load();
         preview->setWindowTitle(QStringLiteral("Preview"));
         preview->EmbedInto(static_cast<platform::WindowId>(PreviewParent), PreviewRect);

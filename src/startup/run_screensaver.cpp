@@ -1,8 +1,9 @@
 #include "errors/bug_report_form.h"
 #include "errors/error_handler.h"
+#include "platform/platform_family.h"
 #include "platform/pointer.h"
 #include "settings/platform_version.h"
-#include "startup/run_state.h"
+#include "settings/settings_globals.h"
 #include "startup/screen_size.h"
 #include "startup/screensaver_form.h"
 #include "startup/starter.h"
@@ -19,7 +20,8 @@ void Run_ScreenSaver() {
         // Only Windows 9x kept a screen-saver password flag of its own; on
         // this platform the locker asks for the login password instead.
         SetTFS("disable");
-        auto* saver = new ScreenSaver(HostSaverWindow());  // lives until the process ends
+        auto* saver = new ScreenSaver(
+            HostSaverWindow());  // never freed, on purpose: the run ends the process
         InstallBugReportForm([saver] { saver->StepAsideForReport(); });
         saver->Load();
         saver->MakeTopmost();

@@ -9,9 +9,10 @@
 #include "platform/surface_ops.h"
 #include "scene/main_timer.h"
 #include "scene/scene_globals.h"
+#include "settings/settings_globals.h"
 #include "sound/sound_control.h"
 #include "startup/cleanup.h"
-#include "startup/run_state.h"
+#include "startup/saver_start.h"
 
 namespace bv {
 namespace {

@@ -11,7 +11,6 @@ void Main();
 
 void Run_ScreenSaver();
 void Run_Preview();
-void Run_Configure();
 void Run_Password();
 void Run_WebSite(Integer mode);
 

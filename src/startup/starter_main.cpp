@@ -1,5 +1,6 @@
 #include <QSize>
 
+#include "dialog/run_configure.h"
 #include "errors/error_handler.h"
 #include "platform/instance_lock.h"
 #include "platform/process_end.h"
@@ -8,8 +9,9 @@
 #include "scene/properties.h"
 #include "scene/scene_globals.h"
 #include "settings/folders.h"
-#include "settings/read_settings.h"
+#include "settings/settings_globals.h"
 #include "startup/dispatch.h"
+#include "startup/read_settings.h"
 #include "startup/run_state.h"
 #include "startup/screen_size.h"
 #include "startup/starter.h"

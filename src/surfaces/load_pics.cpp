@@ -4,10 +4,10 @@
 
 #include "errors/error_handler.h"
 #include "platform/surface_ops.h"
-#include "scene/catalogue_centre_piece.h"
+#include "scene/centre_pieces.h"
+#include "scene/creatures.h"
 #include "scene/records.h"
 #include "scene/scene_globals.h"
-#include "settings/creature_setting_keys.h"
 #include "settings/settings_globals.h"
 #include "surfaces/memory_surfaces.h"
 #include "surfaces/reef_strip.h"
@@ -72,10 +72,8 @@ bool SelectedAndInstalled(const Sprite& record) {
 // the left stream's. Each bottle has a picture of its own, and both follow
 // the first bottle's selection.
 void LoadCreatures() {
-    for (const CreatureSettingKey& key : CreatureSettingKeys()) {
-        Sprite& record = key.record();
-        if (SelectedAndInstalled(record)) LoadPicture(record);
-    }
+    for (const Creature& creature : Creatures())
+        if (SelectedAndInstalled(*creature.record)) LoadPicture(*creature.record);
     if (Bottle(1).Enabled != kFalse && Bottle(2).Installed != kFalse) LoadPicture(Bottle(2));
 }
 

@@ -1,6 +1,7 @@
 #include "surfaces/release_surfaces.h"
 
 #include "scene/all_records.h"
+#include "scene/scene_globals.h"
 #include "surfaces/memory_surfaces.h"
 #include "surfaces/surface_globals.h"
 

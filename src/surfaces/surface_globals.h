@@ -1,13 +1,11 @@
 #pragma once
-// The scene-wide surfaces besides those the records hold.
+// The surfaces that live only while the pictures load.
 
 #include "scene/sprite.h"
 
 namespace bv {
 
-inline SurfaceHandle BufferDC = 0;          // the screen-sized back buffer
-inline SurfaceHandle PaletteDC = 0;         // only while the pictures load
-inline SurfaceHandle LoadDC = 0;            // only while the pictures load
-inline SurfaceHandle ForegroundMaskDC = 0;  // the reef's mask strip
+inline SurfaceHandle PaletteDC = 0;  // gives the composed surfaces their pixel format
+inline SurfaceHandle LoadDC = 0;     // a picture on its way into a composed surface
 
 }  // namespace bv

@@ -4,44 +4,14 @@
 #include "scene/anim_worm.h"
 #include "scene/records.h"
 #include "scene/scene_globals.h"
-#include "surfaces/surface_globals.h"
 
 namespace bv::testing {
-namespace {
-
-template <std::size_t Count>
-void Reset(SpriteArray<Count>& group) {
-    for (int i = 1; i <= SpriteArray<Count>::kLast; ++i) group(i) = Sprite{};
-}
-
-void ResetRecordsUnderTest() {
-    for (Sprite* single : {&Eyes, &Crab, &Anchor, &DiverHead, &ScubaDude, &Treasure, &Worm})
-        *single = Sprite{};
-    Reset(BlueDevil);
-    Reset(SwimHorse);
-    Reset(RedFish);
-    Reset(YellowFish);
-    Reset(AngelFish);
-    Reset(EmperorFish);
-    Reset(BubblesRight);
-    Reset(BubblesLeft);
-    Reset(Pillar);
-    Reset(Clam);
-}
-
-}  // namespace
 
 platform::Colour PieceColour(int piece) {
     return 0xFF102000u | static_cast<platform::Colour>(piece + 1);
 }
 
 void AnimationTest::SetUp() {
-    ResetRecordsUnderTest();
-    LongTick = 0;
-    ShortTick = 0;
-    WormStillCount = 0;
-    TracePoint.clear();
-    BufferDC = 0;
     SetErrorReporter([this](const std::string& code) { reports.push_back(code); });
     UseScreen(320, 240);
 }

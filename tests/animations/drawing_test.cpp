@@ -5,7 +5,7 @@
 #include "scene/anim_still.h"
 #include "scene/anim_swim.h"
 #include "scene/records.h"
-#include "surfaces/surface_globals.h"
+#include "scene/scene_globals.h"
 
 namespace bv::testing {
 namespace {

@@ -9,14 +9,14 @@
 #include "scene/properties.h"
 #include "scene/scene_globals.h"
 #include "settings/settings_globals.h"
-#include "surfaces/release_surfaces.h"
-#include "surfaces/surface_globals.h"
+#include "startup/run_reset.h"
 
 namespace bv::test {
 
-void ResetScene(int width, int height) {
-    ReleaseEverySurface();
-    ForEachRecord([](Sprite& record) { record = Sprite{}; });
+void StartAfresh(int width, int height) {
+    const std::string assets = AssetDir;
+    ResetRunState();
+    AssetDir = assets;
     SetScreenSize(width, height);
 }
 

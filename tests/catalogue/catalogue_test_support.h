@@ -13,9 +13,9 @@
 
 namespace bv::test {
 
-// Every record back to zero (its surface released), the scene surfaces
-// released and the screen set to width x height.
-void ResetScene(int width = 1024, int height = 768);
+// The program's one reset, keeping the test's media folder, then a screen of
+// width x height: for a test that sets the scene up more than once.
+void StartAfresh(int width = 1024, int height = 768);
 
 // Runs the four set-up procedures in start-up order.
 void SetUpAllRecords();
@@ -50,6 +50,5 @@ public:
     FixedClock& operator=(const FixedClock&) = delete;
     ~FixedClock();
 };
-
 
 }  // namespace bv::test

@@ -20,7 +20,7 @@ struct Placement {
 
 void ExpectPlacements(int width, int height, std::initializer_list<Placement> expected) {
     const test::AssetFolder noPictures;
-    test::ResetScene(width, height);
+    test::StartAfresh(width, height);
     test::SetUpAllRecords();
     for (const Placement& place : expected) {
         SCOPED_TRACE(std::string(place.what) + " on " + std::to_string(width) + " x " +
@@ -91,7 +91,7 @@ TEST(FixedPlacement, NarrowScreenPutsWidePiecesPartlyOffScreen) {
 
 TEST(FixedPlacement, PiecesCarryTheirOwnSheetLayoutAndStartState) {
     const test::AssetFolder noPictures;
-    test::ResetScene();
+    test::StartAfresh();
     Background.Choice = 3;
     test::SetUpAllRecords();
 
@@ -124,7 +124,7 @@ TEST(FixedPlacement, PiecesCarryTheirOwnSheetLayoutAndStartState) {
 
 TEST(FixedPlacement, SetUpNeverTouchesTheSettingsOrSurfaces) {
     const test::AssetFolder noPictures;
-    test::ResetScene();
+    test::StartAfresh();
     Shark.Enabled = kTrue;
     Background.Choice = 2;
     CenterPiece.Choice = 5;

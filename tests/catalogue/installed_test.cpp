@@ -12,7 +12,7 @@ namespace bv {
 namespace {
 
 TEST(Installed, FollowsTheFilesPresentWhateverTheirCase) {
-    test::ResetScene();
+    test::StartAfresh();
     const test::AssetFolder assets;
     assets.WritePicture("bv_shark.bmp");
     assets.WritePicture("BV_DOLPHIN.BMP");  // the catalogue spells it "bv_Dolphin.bmp"
@@ -51,7 +51,7 @@ TEST(Installed, FollowsTheFilesPresentWhateverTheirCase) {
 }
 
 TEST(Installed, MissingAssetFolderLeavesEveryRecordCompleteButNotInstalled) {
-    test::ResetScene();
+    test::StartAfresh();
     AssetDir = "/nonexistent-bluvessa-assets/Zentrova/Bluvessa/";
     test::ErrorRecorder errors;
     test::SetUpAllRecords();

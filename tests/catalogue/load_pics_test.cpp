@@ -21,8 +21,7 @@ using platform::PixelFormat;
 
 class LoadPics : public ::testing::Test {
 protected:
-    void SetUp() override { test::ResetScene(320, 240); }
-    void TearDown() override { test::ResetScene(); }
+    void SetUp() override { test::StartAfresh(320, 240); }
 
     void SetUpAndLoad() {
         test::SetUpAllRecords();
@@ -82,7 +81,7 @@ TEST_F(LoadPics, EachBottleLoadsItsOwnPictureWhenTheFirstIsSelected) {
     EXPECT_EQ(Bottle(1).DC, 0);  // its picture is missing
     EXPECT_NE(Bottle(2).DC, 0);
 
-    test::ResetScene(320, 240);
+    test::StartAfresh(320, 240);
     assets_.WritePicture("bv_bottle1.bmp");
     Bottle(2).Enabled = kTrue;  // only the first bottle's selection counts
     SetUpAndLoad();
@@ -102,25 +101,25 @@ TEST_F(LoadPics, OnlyTheChosenCentrePieceLoads) {
     };
 
     for (Integer nothing : {0, -1, 8, 32767}) {
-        test::ResetScene(320, 240);
+        test::StartAfresh(320, 240);
         CenterPiece.Choice = nothing;
         SetUpAndLoad();
         EXPECT_EQ(loadedCentrePieces(), 0) << "choice " << nothing;
     }
 
-    test::ResetScene(320, 240);
+    test::StartAfresh(320, 240);
     CenterPiece.Choice = 5;
     SetUpAndLoad();
     EXPECT_NE(Mermaid.DC, 0);
     EXPECT_EQ(loadedCentrePieces(), 1);
 
-    test::ResetScene(320, 240);
+    test::StartAfresh(320, 240);
     CenterPiece.Choice = 7;
     SetUpAndLoad();
     EXPECT_NE(Treasure.DC, 0);
     EXPECT_EQ(loadedCentrePieces(), 1);
 
-    test::ResetScene(320, 240);
+    test::StartAfresh(320, 240);
     CenterPiece.Choice = 3;  // the lifeguard's picture is missing
     SetUpAndLoad();
     EXPECT_EQ(loadedCentrePieces(), 0);
@@ -194,7 +193,7 @@ TEST_F(LoadPics, BackgroundIsStretchedOverTheWholeScreen) {
         if (y < 240) return x < 320 ? topLeft : topRight;
         return x < 320 ? bottomLeft : bottomRight;
     });
-    test::ResetScene(1024, 768);
+    test::StartAfresh(1024, 768);
     Background.Choice = 2;
     SetUpAndLoad();
 

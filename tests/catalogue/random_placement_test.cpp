@@ -59,7 +59,7 @@ Range AnyFrame(const Sprite& s) {
 
 class RandomPlacement : public ::testing::Test {
 protected:
-    void SetUp() override { test::ResetScene(1024, 768); }
+    void SetUp() override { test::StartAfresh(1024, 768); }
     test::FixedClock clock_;
     test::AssetFolder emptyAssets_;
 };
@@ -277,7 +277,7 @@ TEST_F(RandomPlacement, ABubbleDrawsYBeforeX) {
 
 TEST_F(RandomPlacement, SwimmerTallerThanTheSwimAreaStartsAtTheTopOrAbove) {
     // SwimBottom 15 on a 80-high screen: the swim maid (149 high) has no room.
-    test::ResetScene(200, 80);
+    test::StartAfresh(200, 80);
     for (int seed = 1; seed <= 30; ++seed) {
         ResetRandomForTests(seed);
         Properties_Predator();

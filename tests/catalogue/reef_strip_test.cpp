@@ -7,8 +7,8 @@
 #include "catalogue_test_support.h"
 #include "platform/surface_table.h"
 #include "scene/records.h"
+#include "scene/scene_globals.h"
 #include "surfaces/load_pics.h"
-#include "surfaces/surface_globals.h"
 
 namespace bv {
 namespace {
@@ -26,7 +26,7 @@ QRgb Encoded(int mark, int column, int row) {
 class ReefStrip : public ::testing::Test {
 protected:
     void Load(int screenWidth) {
-        test::ResetScene(screenWidth, 768);
+        test::StartAfresh(screenWidth, 768);
         assets_.WritePicture("bv_palette.bmp");
         assets_.WritePicture("bv_foreground0.bmp", kReefWidth, kReefHeight,
                              [](int x, int y) { return Encoded(kPictureMark, x, y); });
@@ -42,7 +42,6 @@ protected:
         ASSERT_EQ(mask_->width(), screenWidth);
         ASSERT_EQ(picture_->height(), kReefHeight);
     }
-    void TearDown() override { test::ResetScene(); }
 
     // Strip columns first..last show file columns from sourceFirst on, in every row checked.
     static void ExpectColumns(const platform::Bitmap& strip, int mark, int first, int last,

@@ -43,7 +43,7 @@ TEST_F(ConfigurationLoadTest, FirstRunShowsTheFirstRunValues) {
         "CheckOrca",       "CheckManatee",     "CheckTigerShark", "CheckDolphin", "CheckBlowFish",
         "CheckMarinaSign", "CheckMofiaSnitch", "CheckDiverHead",  "CheckBottle"};
     int creatures = 0;
-    for (const CreatureControl& creature : CreatureControls()) {
+    for (const Creature& creature : Creatures()) {
         const QCheckBox& box = Check(creature.checkBoxName);
         EXPECT_EQ(box.isChecked(), !offAtFirstRun.contains(box.objectName())) << creature.caption;
         EXPECT_TRUE(box.isEnabled());

@@ -16,7 +16,7 @@
 #include "scene/properties.h"
 #include "scene/scene_globals.h"
 #include "settings/folders.h"
-#include "settings/read_settings.h"
+#include "startup/read_settings.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

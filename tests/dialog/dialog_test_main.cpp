@@ -5,8 +5,11 @@
 
 #include <QApplication>
 
+#include "run_reset_listener.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    bv::test::StartEveryTestFromTheReset();
     return RUN_ALL_TESTS();
 }

@@ -16,33 +16,15 @@
 #include "scene/records.h"
 #include "scene/scene_globals.h"
 #include "settings/folders.h"
-#include "settings/read_settings.h"
 #include "settings/settings_globals.h"
-#include "startup/run_state.h"
+#include "startup/read_settings.h"
+#include "startup/run_reset.h"
 #include "surfaces/memory_surfaces.h"
 #include "surfaces/release_surfaces.h"
-#include "surfaces/surface_globals.h"
 
 namespace bv::test {
 namespace fs = std::filesystem;
 namespace {
-
-void ResetProgramState() {
-    ReleaseEverySurface();
-    ForEachRecord([](Sprite& record) { record = Sprite{}; });
-    WindowsDir.clear();
-    AssetDir.clear();
-    Speed = 0;
-    ShowMessage = kFalse;
-    MessageText.clear();
-    SoundMode = 0;
-    SongEnabled.fill(kFalse);
-    ShowClock = kFalse;
-    ShortTick = 0;
-    LongTick = 0;
-    TracePoint.clear();
-    RunMode = kRunModeNone;
-}
 
 void PutLittleEndian(std::string& bytes, std::uint32_t value, int size) {
     for (int i = 0; i < size; ++i) bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
@@ -57,7 +39,6 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 DialogEnvironment::DialogEnvironment() {
-    ResetProgramState();
     std::string pattern = (fs::temp_directory_path() / "bluvessa-dialog-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
     windowsDir_ = pattern + "/";
@@ -73,7 +54,7 @@ DialogEnvironment::DialogEnvironment() {
 DialogEnvironment::~DialogEnvironment() {
     SetErrorReporter(nullptr);
     platform::SetProcessEnder(nullptr);
-    ResetProgramState();
+    ResetRunState();
     ::unsetenv("BLUVESSA_WINDOWS_DIR");
     std::error_code ignored;
     fs::remove_all(windowsDir_, ignored);

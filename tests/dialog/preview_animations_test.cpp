@@ -9,7 +9,6 @@
 #include "platform/surface_table.h"
 #include "scene/records.h"
 #include "scene/scene_globals.h"
-#include "surfaces/surface_globals.h"
 
 namespace bv {
 namespace {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/settings_globals.h"
 #include "startup/preview_form.h"
 #include "startup/run_state.h"
 

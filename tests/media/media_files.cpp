@@ -4,6 +4,14 @@
 
 #include <fstream>
 #include <iterator>
+#include <set>
+
+#include "scene/all_records.h"
+#include "scene/properties.h"
+#include "scene/records.h"
+#include "scene/scene_globals.h"
+#include "settings/settings_globals.h"
+#include "startup/run_reset.h"
 
 namespace media_test {
 
@@ -24,45 +32,33 @@ std::vector<std::uint8_t> readBytes(const std::filesystem::path& path) {
 }
 
 const std::vector<SheetSpec>& standardSheets() {
-    using L = Layout;
-    static const std::vector<SheetSpec> sheets{
-        {"bv_Dolphin.bmp", 166, 80, 6, L::TwoStrips},
-        {"bv_tigershark.bmp", 200, 80, 6, L::TwoStrips},
-        {"bv_hammerhead.bmp", 177, 71, 9, L::TwoStrips},
-        {"bv_manatee.bmp", 148, 70, 8, L::TwoStrips},
-        {"bv_octopus.bmp", 136, 81, 16, L::TwoStrips},
-        {"bv_orca.bmp", 138, 101, 8, L::TwoStrips},
-        {"bv_shark.bmp", 130, 62, 6, L::TwoStrips},
-        {"bv_swimmaid.bmp", 115, 149, 8, L::TwoStrips},
-        {"bv_tuna.bmp", 100, 46, 8, L::TwoStrips},
-        {"bv_whale.bmp", 129, 73, 8, L::TwoStrips},
-        {"bv_bluedevil.bmp", 30, 18, 7, L::TwoStrips},
-        {"bv_angelfish.bmp", 40, 42, 10, L::TwoStrips},
-        {"bv_emperorfish.bmp", 31, 20, 8, L::TwoStrips},
-        {"bv_swimhorse.bmp", 20, 21, 6, L::TwoStrips},
-        {"bv_redfish.bmp", 41, 31, 8, L::TwoStrips},
-        {"bv_yellowfish.bmp", 33, 31, 8, L::TwoStrips},
-        {"bv_blowfish.bmp", 60, 50, 4, L::TwoStrips},
-        {"bv_scubadiver.bmp", 114, 61, 8, L::TwoStrips},
-        {"bv_seahorse.bmp", 40, 45, 8, L::OneStrip},
-        {"bv_marinasign.bmp", 55, 141, 6, L::OneStrip},
-        {"bv_anchor.bmp", 76, 83, 5, L::OneStrip},
-        {"bv_diverhead.bmp", 129, 150, 8, L::OneStrip},
-        {"bv_mofiasnitch.bmp", 65, 145, 6, L::OneStrip},
-        {"bv_bottle1.bmp", 32, 51, 13, L::OneStrip},
-        {"bv_bottle2.bmp", 32, 51, 13, L::OneStrip},
-        {"bv_bubble.bmp", 11, 10, 1, L::OneStrip},
-        {"bv_crab.bmp", 61, 40, 8, L::OneStrip},
-        {"bv_eyes.bmp", 30, 12, 6, L::OneStrip},
-        {"bv_worm.bmp", 37, 60, 5, L::OneStrip},
-        {"bv_pillar.bmp", 63, 169, 2, L::OneStrip},
-        {"bv_evilrelic.bmp", 125, 122, 1, L::OneStrip},
-        {"bv_lifeguard.bmp", 91, 156, 5, L::OneStrip},
-        {"bv_swimdude.bmp", 64, 131, 6, L::OneStrip},
-        {"bv_mermaid.bmp", 138, 120, 8, L::OneStrip},
-        {"bv_bather.bmp", 90, 123, 8, L::OneStrip},
-        {"bv_treasure.bmp", 109, 94, 4, L::OneStrip},
-    };
+    static const std::vector<SheetSpec> sheets = [] {
+        // The program's own catalogue, set up as a run on a full-HD screen
+        // would set it up, names every sheet and the frames it reads from it.
+        bv::ResetRunState();
+        bv::AssetDir = mediaDir().string() + "/";
+        bv::SetScreenSize(1920, 1080);
+        bv::Properties_Fish();
+        bv::Properties_Predator();
+        bv::Properties_Other();
+        bv::Properties_Scenery();
+        const std::set<const bv::Sprite*> pictures = {&bv::Background, &bv::Foreground};
+        // Laid out by hand: each has a test of its own.
+        const std::set<std::string> special = {"bv_clam.bmp", "bv_scubadude.bmp"};
+        std::vector<SheetSpec> out;
+        std::set<std::string> seen;
+        bv::ForEachRecord([&](const bv::Sprite& record) {
+            if (record.FileName.empty() || pictures.contains(&record) ||
+                special.contains(record.FileName) || !seen.insert(record.FileName).second)
+                return;
+            // Whatever moves sideways and animates turns round: it has two strips.
+            const bool turns = record.DX != 0 && record.Frames > 1;
+            out.push_back({record.FileName, record.Width, record.Height, record.Frames,
+                           turns ? Layout::TwoStrips : Layout::OneStrip});
+        });
+        bv::ResetRunState();
+        return out;
+    }();
     return sheets;
 }
 

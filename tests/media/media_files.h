@@ -24,11 +24,12 @@ struct SheetSpec {
     std::string file;
     int frameWidth;
     int frameHeight;
-    int frames;  // per strip
+    int frames;  // per strip, as the program reads it
     Layout layout;
 };
 
-// Every standard sprite sheet of the pack with its frame size and count.
+// Every standard sprite sheet of the pack with the frame size and count the
+// program's catalogue reads it with.
 const std::vector<SheetSpec>& standardSheets();
 
 bool isBlack(QRgb pixel);

@@ -10,7 +10,7 @@
 
 #include "platform/case_insensitive_path.h"
 #include "settings/settings_globals.h"
-#include "settings_test_support.h"
+#include "test_support.h"
 
 namespace bv {
 namespace {
@@ -22,8 +22,6 @@ namespace fs = std::filesystem;
 
 class FoldersTest : public ::testing::Test {
 protected:
-    void SetUp() override { test::ResetSettingsGlobals(); }
-    void TearDown() override { test::ResetSettingsGlobals(); }
     test::ErrorRecorder errors_;
 };
 

@@ -11,7 +11,7 @@
 
 #include "platform/profile_file.h"
 #include "settings/settings_globals.h"
-#include "settings_test_support.h"
+#include "test_support.h"
 
 namespace bv {
 namespace {
@@ -22,11 +22,7 @@ using test::WriteBytes;
 
 class IniAccessTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        test::ResetSettingsGlobals();
-        WindowsDir = folder_.path();
-    }
-    void TearDown() override { test::ResetSettingsGlobals(); }
+    void SetUp() override { WindowsDir = folder_.path(); }
 
     test::ScratchFolder folder_;
     test::ErrorRecorder errors_;

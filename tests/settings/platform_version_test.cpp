@@ -9,17 +9,15 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "settings/center_form.h"
-#include "settings_test_support.h"
-#include "startup/run_state.h"
+#include "platform/center_form.h"
+#include "platform/platform_family.h"
+#include "test_support.h"
 
 namespace bv {
 namespace {
 
 class PlatformVersionTest : public ::testing::Test {
 protected:
-    void SetUp() override { test::ResetSettingsGlobals(); }
-    void TearDown() override { test::ResetSettingsGlobals(); }
 };
 
 TEST_F(PlatformVersionTest, ThisPlatformIsOfTheNtFamily) {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/profile_file.h"
-#include "settings_test_support.h"
+#include "test_support.h"
 
 namespace bv {
 namespace {

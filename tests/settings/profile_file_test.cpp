@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "settings_test_support.h"
+#include "test_support.h"
 
 namespace bv {
 namespace {

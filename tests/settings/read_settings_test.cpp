@@ -1,17 +1,18 @@
 // Reading every setting at start-up: first-run values, flags, Integers, the
 // song keys and the failure of an out-of-range Integer.
 
-#include "settings/read_settings.h"
+#include "startup/read_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "errors/error_code.h"
+#include "scene/creatures.h"
 #include "scene/records.h"
-#include "settings/creature_setting_keys.h"
 #include "settings/settings_globals.h"
-#include "settings_test_support.h"
+#include "startup/run_reset.h"
+#include "test_support.h"
 
 namespace bv {
 namespace {
@@ -21,11 +22,7 @@ using namespace std::string_literals;
 
 class ReadSettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        test::ResetSettingsGlobals();
-        WindowsDir = folder_.path();
-    }
-    void TearDown() override { test::ResetSettingsGlobals(); }
+    void SetUp() override { WindowsDir = folder_.path(); }
 
     // A settings file whose section holds the given "key=value" lines.
     void Store(const std::string& entries) {
@@ -34,8 +31,7 @@ protected:
 
     static int EnabledCreatures() {
         int count = 0;
-        for (const CreatureSettingKey& creature : CreatureSettingKeys())
-            count += creature.record().Enabled == kTrue;
+        for (const Creature& creature : Creatures()) count += creature.record->Enabled == kTrue;
         return count;
     }
 
@@ -78,13 +74,12 @@ TEST_F(ReadSettingsTest, UntilTheDialogHasSavedEveryOtherKeyIsIgnored) {
     std::string everyKey =
         "background=3\ncenterpiece=2\nspeed=10\nmessage=1\nmessagetext=hi\n"
         "sound=1\nsong0=1\nsong5=1\nclock=1\n";
-    for (const CreatureSettingKey& creature : CreatureSettingKeys())
-        everyKey += std::string(creature.key) + "=1\n";
+    for (const Creature& creature : Creatures()) everyKey += std::string(creature.key) + "=1\n";
 
     for (const char* firstRun :
          {"firstrun=0\n", "firstrun=\n", "firstrun=-1\n", "firstrun=yes\n", ""}) {
         SCOPED_TRACE(firstRun);
-        test::ResetSettingsGlobals();
+        ResetRunState();
         WindowsDir = folder_.path();
         Store(firstRun + everyKey);
         X_GetData();
@@ -93,13 +88,13 @@ TEST_F(ReadSettingsTest, UntilTheDialogHasSavedEveryOtherKeyIsIgnored) {
 }
 
 TEST_F(ReadSettingsTest, EachCreatureKeyEnablesItsOwnRecordOnly) {
-    for (const CreatureSettingKey& creature : CreatureSettingKeys()) {
+    for (const Creature& creature : Creatures()) {
         SCOPED_TRACE(creature.key);
-        test::ResetSettingsGlobals();
+        ResetRunState();
         WindowsDir = folder_.path();
         Store(std::string("firstrun=1\n") + creature.key + "=1\n");
         X_GetData();
-        EXPECT_EQ(creature.record().Enabled, kTrue);
+        EXPECT_EQ(creature.record->Enabled, kTrue);
         EXPECT_EQ(EnabledCreatures(), 1);
     }
 }

@@ -3,11 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/process_end.h"
 #include "settings/settings_globals.h"
 #include "sound/sound_control.h"
 #include "sound/sound_state.h"
 #include "sound_test_support.h"
-#include "startup/run_state.h"
+#include "startup/cleanup.h"
 #include "test_media.h"
 
 namespace bv {
@@ -145,7 +146,8 @@ TEST_F(Music, OnlyAFullScreenRunStopsTheSound) {
     EnableSongs({1});
     StartSound(musicTimer_);
     RunMode = kRunModePreview;
-    StopSoundAtEnd();
+    platform::SetProcessEnder([](int) {});
+    X_Cleanup_And_End();
     EXPECT_TRUE(IsPlaying(1));
 }
 

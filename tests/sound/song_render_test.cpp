@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "platform/case_insensitive_path.h"
-#include "platform/media_control.h"
 #include "platform/whole_file.h"
+#include "sound/media_control.h"
 #include "sound/midi_file_check.h"
 #include "sound/soundfont_search.h"
 #include "sound_test_support.h"

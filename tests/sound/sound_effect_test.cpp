@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/case_insensitive_path.h"
-#include "platform/wave_player.h"
 #include "settings/settings_globals.h"
 #include "sound/load_sound.h"
 #include "sound/sound_control.h"
 #include "sound/sound_state.h"
+#include "sound/wave_player.h"
 #include "sound_test_support.h"
 #include "test_media.h"
 

@@ -10,13 +10,12 @@
 #include <memory>
 
 #include "errors/error_code.h"
-#include "platform/media_control.h"
-#include "platform/wave_player.h"
 #include "settings/settings_globals.h"
+#include "sound/media_control.h"
 #include "sound/sound_control.h"
 #include "sound/sound_state.h"
 #include "sound/soundfont_search.h"
-#include "startup/run_state.h"
+#include "sound/wave_player.h"
 
 namespace bv::test {
 
@@ -33,12 +32,7 @@ SoundTest::SoundTest() {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     AssetDir = media_.path();
     RunMode = kRunModeScreenSaver;
-    SoundMode = 1;
-    SongEnabled.fill(kFalse);
-    SongIndex = 0;
-    MciReply.clear();
-    MciResult = 0;
-    SoundData.clear();
+    SoundMode = kSoundMusic;
     musicTimer_.setInterval(kMusicCheckIntervalMs);
 
     auto device =

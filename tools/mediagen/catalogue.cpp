@@ -1,5 +1,7 @@
 #include "catalogue.h"
 
+#include <stdexcept>
+
 #include "art.h"
 
 namespace mediagen {
@@ -53,40 +55,14 @@ const std::vector<SheetEntry>& standardSheets() {
     return sheets;
 }
 
-const std::vector<ThumbnailEntry>& thumbnails() {
-    static const std::vector<ThumbnailEntry> entries{
-        {"shark", {130, 62}, 6, 0, art::shark},
-        {"octopus", {136, 81}, 16, 0, art::octopus},
-        {"whale", {129, 73}, 8, 0, art::whale},
-        {"orca", {138, 101}, 8, 0, art::orca},
-        {"manatee", {148, 70}, 8, 0, art::manatee},
-        {"hammerhead", {177, 71}, 9, 0, art::hammerhead},
-        {"tuna", {100, 46}, 8, 0, art::tuna},
-        {"swimmaid", {115, 149}, 8, 0, art::swimMaid},
-        {"tigershark", {200, 80}, 6, 0, art::tigerShark},
-        {"dolphin", {166, 80}, 6, 0, art::dolphin},
-        {"emperorfish", {31, 20}, 8, 0, art::emperorFish},
-        {"redfish", {41, 31}, 8, 0, art::redFish},
-        {"crab", {61, 40}, 8, 2, art::crab},
-        {"clam", {40, 27}, 5, 4, art::largeClam},
-        {"seahorse", {40, 45}, 8, 0, art::seaHorse},
-        {"swimhorse", {20, 21}, 6, 0, art::swimHorse},
-        {"blowfish", {60, 50}, 4, 3, art::blowFish},
-        {"yellowfish", {33, 31}, 8, 0, art::yellowFish},
-        {"angelfish", {40, 42}, 10, 0, art::angelFish},
-        {"bluedevil", {30, 18}, 7, 0, art::blueDevil},
-        {"scubadiver", {114, 61}, 8, 0, art::scubaDiver},
-        {"anchor", {76, 83}, 5, 0, art::anchor},
-        {"marinasign", {55, 141}, 6, 0, art::marinaSign},
-        {"eyes", {30, 12}, 6, 0, art::eyes},
-        {"bubble", {11, 10}, 1, 0, art::bubble},
-        {"worm", {37, 60}, 5, 3, art::worm},
-        {"mofiasnitch", {65, 145}, 6, 0, art::mofiaSnitch},
-        {"diverhead", {129, 150}, 8, 0, art::diverHead},
-        {"pillar", {63, 169}, 2, 0, art::pillar},
-        {"bottle", {32, 51}, 13, 2, art::greenBottle},
-    };
-    return entries;
+const SheetEntry& sheetNamed(const std::string& file) {
+    // The clam sheet is laid out by hand (special_sheets.cpp); its large
+    // clams stand for it wherever one frame is wanted.
+    static const SheetEntry largeClams{"bv_clam.bmp", {40, 27}, 5, Strips::One, art::largeClam};
+    if (file == largeClams.file) return largeClams;
+    for (const SheetEntry& entry : standardSheets())
+        if (entry.file == file) return entry;
+    throw std::runtime_error("the pack has no sheet " + file);
 }
 
 }  // namespace mediagen

@@ -21,15 +21,8 @@ struct SheetEntry {
 
 const std::vector<SheetEntry>& standardSheets();
 
-// A settings-dialog thumbnail: which drawing, at what frame size, which frame.
-struct ThumbnailEntry {
-    std::string key;
-    QSize frame;
-    int frames;
-    int shownFrame;
-    FrameArt art;
-};
-
-const std::vector<ThumbnailEntry>& thumbnails();
+// The sheet of the pack written from `file`, standard or not, as far as a
+// single frame of it can be drawn; throws when the pack has no such sheet.
+const SheetEntry& sheetNamed(const std::string& file);
 
 }  // namespace mediagen

@@ -69,10 +69,8 @@ void writeMediaPack(const std::filesystem::path& dir) {
 }
 
 void writeDialogPictures(const std::filesystem::path& folder) {
-    std::filesystem::create_directories(folder / "thumbnails");
     std::filesystem::create_directories(folder / "pictures");
-    for (const ThumbnailEntry& entry : thumbnails())
-        savePng(thumbnailPicture(entry), folder / "thumbnails" / (entry.key + ".png"));
+    savePng(thumbnailStrip(), folder / "thumbnails.png");
     savePng(bugPicture(), folder / "pictures" / "bug.png");
     savePng(fishPicture(), folder / "pictures" / "fish.png");
 }

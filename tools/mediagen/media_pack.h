@@ -8,8 +8,8 @@ namespace mediagen {
 // it when needed. Throws std::runtime_error on failure.
 void writeMediaPack(const std::filesystem::path& assetDir);
 
-// Writes thumbnails/<key>.png for the 30 creatures and pictures/bug.png,
-// pictures/fish.png below `folder`.
+// Writes thumbnails.png (the creatures' thumbnails in a row) and
+// pictures/bug.png, pictures/fish.png below `folder`.
 void writeDialogPictures(const std::filesystem::path& folder);
 
 }  // namespace mediagen

@@ -3,7 +3,9 @@
 #include <QPainter>
 
 #include "art.h"
+#include "catalogue.h"
 #include "paint_kit.h"
+#include "scene/creatures.h"
 #include "sheet.h"
 
 namespace mediagen {
@@ -44,11 +46,25 @@ QImage fitted(const QImage& picture, QSize box, const QBrush& backdrop) {
 
 }  // namespace
 
-QImage thumbnailPicture(const ThumbnailEntry& entry) {
-    const QBrush water = linear(QPointF(0, 0), QPointF(0, 17),
+QImage thumbnailStrip() {
+    constexpr int kSide = 17;
+    const QBrush water = linear(QPointF(0, 0), QPointF(0, kSide),
                                 {{0.0, QColor(90, 180, 220)}, {1.0, QColor(20, 70, 130)}});
-    return fitted(croppedFrame(entry.frame, entry.art, entry.shownFrame, entry.frames),
-                  QSize(17, 17), water);
+    const auto creatures = bv::Creatures();
+    QImage strip(kSide * static_cast<int>(creatures.size()), kSide,
+                 QImage::Format_ARGB32_Premultiplied);
+    strip.fill(Qt::transparent);
+    QPainter p(&strip);
+    int left = 0;
+    for (const bv::Creature& creature : creatures) {
+        const SheetEntry& sheet = sheetNamed(creature.thumbnailSheet);
+        p.drawImage(
+            left, 0,
+            fitted(croppedFrame(sheet.frame, sheet.art, creature.thumbnailFrame, sheet.frames),
+                   QSize(kSide, kSide), water));
+        left += kSide;
+    }
+    return strip;
 }
 
 QImage bugPicture() {

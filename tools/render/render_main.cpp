@@ -12,9 +12,10 @@
 #include "scene/properties.h"
 #include "scene/scene_globals.h"
 #include "settings/folders.h"
-#include "settings/read_settings.h"
 #include "settings/settings_globals.h"
+#include "startup/read_settings.h"
 #include "startup/run_state.h"
+#include "startup/saver_start.h"
 #include "surfaces/load_pics.h"
 
 namespace {

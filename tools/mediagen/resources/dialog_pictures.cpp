@@ -2,8 +2,8 @@
 
 namespace bluvessa {
 
-QString thumbnailResource(const QString& settingsKey) {
-    return QStringLiteral(":/thumbnails/") + settingsKey + QStringLiteral(".png");
+QString thumbnailStripResource() {
+    return QStringLiteral(":/thumbnails.png");
 }
 
 QString bugPictureResource() {

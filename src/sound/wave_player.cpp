@@ -1,4 +1,4 @@
-#include "platform/wave_player.h"
+#include "sound/wave_player.h"
 
 #include <SDL.h>
 

@@ -1,4 +1,4 @@
-#include "platform/media_control.h"
+#include "sound/media_control.h"
 
 #include <utility>
 

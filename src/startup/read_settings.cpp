@@ -1,11 +1,11 @@
-#include "settings/read_settings.h"
+#include "startup/read_settings.h"
 
 #include <string>
 
 #include "errors/error_handler.h"
 #include "platform/text_number.h"
+#include "scene/creatures.h"
 #include "scene/records.h"
-#include "settings/creature_setting_keys.h"
 #include "settings/ini_access.h"
 #include "settings/settings_globals.h"
 
@@ -15,8 +15,7 @@ namespace {
 constexpr Integer kFirstRunBackground = 1;
 constexpr Integer kFirstRunCenterPiece = 5;
 constexpr Integer kFirstRunSpeed = 70;
-constexpr Integer kFirstRunSoundMode = 2;
-constexpr Integer kSoundModeMusic = 1;
+constexpr Integer kFirstRunSoundMode = kSoundEffect;
 
 std::string ReadText(const std::string& key) {
     return GetIniData(kSettingsFileName, kSettingsSection, key);
@@ -35,8 +34,8 @@ void ReadFlag(const std::string& key, Integer& flag) {
 void ApplyFirstRunValues() {
     Background.Choice = kFirstRunBackground;
     CenterPiece.Choice = kFirstRunCenterPiece;
-    for (const CreatureSettingKey& creature : CreatureSettingKeys())
-        if (creature.firstRunValue == kTrue) creature.record().Enabled = kTrue;
+    for (const Creature& creature : Creatures())
+        if (creature.onAtFirstRun) creature.record->Enabled = kTrue;
     Speed = kFirstRunSpeed;
     SoundMode = kFirstRunSoundMode;
 }
@@ -44,13 +43,12 @@ void ApplyFirstRunValues() {
 void ReadStoredValues() {
     Background.Choice = ReadInteger("background");
     CenterPiece.Choice = ReadInteger("centerpiece");
-    for (const CreatureSettingKey& creature : CreatureSettingKeys())
-        ReadFlag(creature.key, creature.record().Enabled);
+    for (const Creature& creature : Creatures()) ReadFlag(creature.key, creature.record->Enabled);
     Speed = ReadInteger("speed");
     ReadFlag("message", ShowMessage);
     MessageText = ReadText("messagetext");
     SoundMode = ReadInteger("sound");
-    if (SoundMode == kSoundModeMusic) {
+    if (SoundMode == kSoundMusic) {
         for (std::size_t song = 0; song < SongEnabled.size(); ++song)
             ReadFlag("song" + std::to_string(song), SongEnabled[song]);
     }

@@ -1,5 +1,5 @@
 #pragma once
-// Centring a dialog on the screen.
+// Centring a window on the screen.
 
 class QWidget;
 
