@@ -4,10 +4,9 @@
 # xscreensaver page offers only options the program takes, and the helper
 # script adds Bluvessa to a user's xscreensaver list once, whatever the
 # spelling of an entry already there.
-# usage: install_test.sh BUILD_DIR SOURCE_DIR
+# usage: install_test.sh BUILD_DIR
 source "$(dirname "$0")/packaging_lib.sh"
 build=$1
-source_dir=$2
 
 prefix="$WORK/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -65,13 +64,13 @@ done
 add() { XSCREENSAVER_CONFIG="$1" bash "$prefix/share/bluvessa/add-to-xscreensaver.sh" >/dev/null; }
 entries=(
     '  "Bluvessa"  bluvessa -root \n\'
-    '\t\t\t\tbluvessa --root\t\t\t\t    \n\'
-    '-\t"Bluvessa"\tbluvessa   --root --delay 40 --clock \n\'
+    $'\t\t\t\tbluvessa --root\t\t\t\t    \\n\\'
+    $'-\t"Bluvessa"\tbluvessa   --root --delay 40 --clock \\n\\'
     '  /usr/bin/bluvessa -root \n\'
 )
 for entry in "${entries[@]}"; do
     config="$WORK/present"
-    printf "programs:\t\t\\\\\n  \"Other\" other -root \\\\n\\\\\n$entry\n  last --root \\\\n\n\nlock:\tFalse\n" > "$config"
+    printf 'programs:\t\t\\\n  "Other" other -root \\n\\\n%s\n  last --root \\n\n\nlock:\tFalse\n' "$entry" >"$config"
     cp "$config" "$WORK/before"
     add "$config"
     cmp -s "$config" "$WORK/before" || fail "entry '$entry' was not recognised: $(cat "$config")"
