@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared steps of the packaging tests: a scratch folder and the check that an
 # installed renderer finds its media pack.
 set -euo pipefail
