@@ -12,6 +12,7 @@ test_packages=(
   googletest libgtest-dev libbenchmark-dev
   xvfb xdotool x11-utils x11-apps imagemagick
   clang-14 libclang-rt-14-dev
+  dpkg-dev man-db groff-base libxml2-utils
 )
 
 wanted=("${run_packages[@]}")

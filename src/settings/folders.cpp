@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 #include <vector>
 
 #include "errors/error_handler.h"
@@ -50,16 +52,28 @@ std::string WindowsFolder() {
     return home.empty() ? std::string() : WithOneTrailingSeparator(home) + ".local/share/bluvessa";
 }
 
-// An installed copy keeps one media pack for every user beside the program
-// (BLUVESSA_INSTALLED_MEDIA_DIR); a user's own Windows folder with a media
-// folder of its own takes precedence.
+// The media pack an installed copy shares with every user:
+// $BLUVESSA_INSTALLED_MEDIA_DIR when set, otherwise
+// share/bluvessa/Zentrova/Bluvessa/ beside the folder of the program's own
+// binary (a link to the program, as in xscreensaver's folder of hacks, is
+// followed to the binary). Whatever the prefix of the install, the pack is
+// where the install put it. "" when the binary cannot be found.
+std::string InstalledMediaFolder() {
+    const std::string chosen = Environment("BLUVESSA_INSTALLED_MEDIA_DIR");
+    if (!chosen.empty()) return WithOneTrailingSeparator(chosen);
+    std::error_code error;
+    const std::filesystem::path binary = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || !binary.is_absolute()) return {};
+    return (binary.parent_path().parent_path() / "share/bluvessa/Zentrova/Bluvessa/").string();
+}
+
+// A user's own Windows folder with a media folder of its own takes
+// precedence over the installed pack.
 std::string AssetFolderFor(const std::string& windowsDir) {
     const std::string own = windowsDir + "Zentrova/" + "Bluvessa" + "/";
-#ifdef BLUVESSA_INSTALLED_MEDIA_DIR
-    if (!FindFileIgnoringCase(own + "bv_palette.bmp") &&
-        FindFileIgnoringCase(std::string(BLUVESSA_INSTALLED_MEDIA_DIR) + "bv_palette.bmp"))
-        return BLUVESSA_INSTALLED_MEDIA_DIR;
-#endif
+    if (FindFileIgnoringCase(own + "bv_palette.bmp")) return own;
+    const std::string installed = InstalledMediaFolder();
+    if (!installed.empty() && FindFileIgnoringCase(installed + "bv_palette.bmp")) return installed;
     return own;
 }
 

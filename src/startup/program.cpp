@@ -13,6 +13,7 @@
 #include "platform/form.h"
 #include "platform/x11_windows.h"
 #include "startup/cleanup.h"
+#include "startup/command_options.h"
 #include "startup/dispatch.h"
 #include "startup/run_reset.h"
 #include "startup/run_state.h"
@@ -53,6 +54,9 @@ bool DisplayReachable() {
 int RunProgram(int argc, char** argv) {
     ResetRunState();
     RawCommandLine = JoinArguments(argc, argv);
+    // Help, the version and faulty options are answered without a display.
+    const CommandOptions& options = ParseProcessCommandOptions(argc, argv);
+    if (const auto status = AnswerWithoutRunning(options, stdout, stderr)) return *status;
     if (!DisplayReachable()) {
         std::fprintf(stderr, "bluvessa: cannot open the X display (is DISPLAY set?)\n");
         return 1;
