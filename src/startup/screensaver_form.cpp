@@ -3,6 +3,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
 
 #include "errors/error_handler.h"
 #include "platform/pointer.h"
@@ -86,6 +89,20 @@ void ScreenSaver::StepAsideForReport() {
 
 void ScreenSaver::Refresh() {
     repaint();
+    if (!firstFrameShown_) {
+        firstFrameShown_ = true;
+        ReportFirstFrame();
+    }
+}
+
+// For measuring the start: with BLUVESSA_TIMING set, the wall-clock time at
+// which the first composed frame reached the screen.
+void ScreenSaver::ReportFirstFrame() {
+    if (std::getenv("BLUVESSA_TIMING") == nullptr) return;
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    std::fprintf(stderr, "bluvessa: first frame shown at %lld.%09ld\n",
+                 static_cast<long long>(now.tv_sec), now.tv_nsec);
 }
 
 void ScreenSaver::Form_QueryUnload(Integer& /*cancel*/, int /*unloadMode*/) {

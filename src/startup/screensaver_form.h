@@ -44,12 +44,14 @@ protected:
 
 private:
     void UnloadOnInput();
+    static void ReportFirstFrame();
 
     unsigned long host_;
     QTimer maintimer_;
     QTimer musicTimer_;
     QLabel clockLabel_;
     QLabel screenLabel_;
+    bool firstFrameShown_ = false;
 };
 
 }  // namespace bv
