@@ -102,6 +102,7 @@ private:
     QCheckBox* messagecheck = nullptr;
     QPushButton* changebutton = nullptr;
     QCheckBox* clockcheck = nullptr;
+    DropDownList* CreatureSize = nullptr;  // the "scale" setting
 
     QPointer<messageentry> messageEntry_;
 };

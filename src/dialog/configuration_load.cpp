@@ -13,6 +13,7 @@
 #include "platform/center_form.h"
 #include "scene/records.h"
 #include "scene/scene_globals.h"
+#include "settings/scale_setting.h"
 #include "settings/settings_globals.h"
 #include "surfaces/memory_surfaces.h"
 #include "surfaces/surface_globals.h"
@@ -35,6 +36,7 @@ void Configuration::Form_Load() {
             changebutton->setEnabled(true);
         }
         if (ShowClock == kTrue) clockcheck->setChecked(true);
+        CreatureSize->SetListIndex(ReadScaleSetting());
         PreparePreview();
         show();
     });

@@ -41,6 +41,7 @@ void Configuration::Command2_Click() {
         WriteSongChoices();
         Store("message", *messagecheck);
         Store("clock", *clockcheck);
+        Store("scale", CreatureSize->ListIndex());
         Unload();
     });
 }

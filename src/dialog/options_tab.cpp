@@ -86,19 +86,32 @@ void Configuration::BuildOptionsTab() {
     QGroupBox* otherFrame =
         AddFrame(kOptionsTab, QStringLiteral("Other Options"),
                  QStringLiteral("Select Other Options"), 3750, 1650, 3255, 1275);
+    // Three rows, level with the music selections beside them.
     messagecheck =
         OptionCheckBox(*otherFrame, QStringLiteral("messagecheck"), QStringLiteral("Text Message"),
-                       QStringLiteral("Include A Personalized Message On-Screen"), 150, 375, 1530);
+                       QStringLiteral("Include A Personalized Message On-Screen"), 150, 300, 1530);
     connect(messagecheck, &QCheckBox::toggled, this, [this] { messagecheck_Click(); });
     changebutton = new QPushButton(QStringLiteral("Change"), otherFrame);
     changebutton->setObjectName(QStringLiteral("changebutton"));
     changebutton->setToolTip(QStringLiteral("Change Personalized Message"));
     changebutton->setEnabled(false);
-    PlaceInTwips(*changebutton, 1725, 375, 1200, 255);
+    PlaceInTwips(*changebutton, 1725, 300, 1200, 255);
     connect(changebutton, &QPushButton::clicked, this, [this] { changebutton_Click(); });
     clockcheck =
         OptionCheckBox(*otherFrame, QStringLiteral("clockcheck"), QStringLiteral("Digital Clock"),
-                       QStringLiteral("Include A  Digital Clock On-Screen"), 150, 750, 1530);
+                       QStringLiteral("Include A  Digital Clock On-Screen"), 150, 600, 1530);
+
+    const QString sizeTip = QStringLiteral("Select How Large The Creatures Are Drawn");
+    auto* sizeCaption = new QLabel(QStringLiteral("Creature Size"), otherFrame);
+    sizeCaption->setToolTip(sizeTip);
+    PlaceInTwips(*sizeCaption, 180, 915, 1200, 255);
+    CreatureSize = new DropDownList(
+        {QStringLiteral("Automatic"), QStringLiteral("Normal (1x)"), QStringLiteral("Double (2x)"),
+         QStringLiteral("Triple (3x)"), QStringLiteral("Quadruple (4x)")},
+        otherFrame);
+    CreatureSize->setObjectName(QStringLiteral("CreatureSize"));
+    CreatureSize->setToolTip(sizeTip);
+    PlaceInTwips(*CreatureSize, 1380, 870, 1725, 315);
 }
 
 // The songs only matter for music; their ticks are kept while they are greyed.

@@ -4,6 +4,7 @@
 
 #include "errors/error_handler.h"
 #include "platform/clock_text.h"
+#include "platform/scaling.h"
 #include "platform/surface_ops.h"
 #include "scene/anim_groups.h"
 #include "scene/anim_still.h"
@@ -81,6 +82,29 @@ int Rounded(double value) {
     return RoundToLong(value);
 }
 
+// A label measured and placed in scene pixels, whatever units the toolkit
+// gives it.
+class SceneLabel {
+public:
+    SceneLabel(QLabel& label, const SceneView& view) : label_(label), scale_(view.LabelScale()) {}
+
+    double Width() const { return label_.width() / scale_; }
+    double Height() const { return label_.height() / scale_; }
+    void MoveTo(int left, int top) { label_.move(Rounded(left * scale_), Rounded(top * scale_)); }
+    void MoveLeftEdgeTo(int left) { label_.move(Rounded(left * scale_), label_.y()); }
+
+private:
+    QLabel& label_;
+    double scale_;
+};
+
+void PresentFrame(SceneView& view) {
+    platform::Bitmap* window = platform::FindSurface(view.FormDC());
+    const platform::Bitmap* frame = platform::FindSurface(BufferDC);
+    if (window == nullptr || frame == nullptr) return;
+    platform::ScaleUp(*window, 0, 0, *frame, 0, 0, ScreenWidth, ScreenHeight, PixelScale);
+}
+
 }  // namespace
 
 void PrepareFirstFrame(SceneView& view) {
@@ -97,21 +121,24 @@ void PlaceSceneLabels(SceneView& view) {
         label.setText(QStringLiteral("  ") + QString::fromStdString(MessageText) +
                       QStringLiteral("  "));
         label.adjustSize();
-        label.move(Rounded(ScreenWidth / 2.0 - label.width() / 2.0),
-                   Rounded(static_cast<double>(ScreenHeight) - label.height() - 40));
+        SceneLabel placed(label, view);
+        placed.MoveTo(Rounded(ScreenWidth / 2.0 - placed.Width() / 2.0),
+                      Rounded(ScreenHeight - placed.Height() - 40));
         label.show();
     }
     if (ShowClock != kFalse) {
         QLabel& clock = view.ClockLabel();
         clock.show();
-        clock.move(Rounded(ScreenWidth / 2.0 - clock.width() / 2.0), 5);
+        SceneLabel placed(clock, view);
+        placed.MoveTo(Rounded(ScreenWidth / 2.0 - placed.Width() / 2.0), 5);
     }
 }
 
 void Update_Clock(SceneView& view) {
     QLabel& clock = view.ClockLabel();
     // Centred by the width of the previous caption: a new width shows a tick late.
-    clock.move(Rounded(ScreenWidth / 2.0 - clock.width() / 2.0), clock.y());
+    SceneLabel placed(clock, view);
+    placed.MoveLeftEdgeTo(Rounded(ScreenWidth / 2.0 - placed.Width() / 2.0));
     const QString caption =
         QStringLiteral(" ") + QString::fromStdString(LocalTimeText()) + QStringLiteral(" ");
     if (caption != clock.text()) {
@@ -135,8 +162,7 @@ void maintimer_Timer(SceneView& view) {
         DrawSeaBed();
         Update_Clock(view);
 
-        platform::BitBlt(view.FormDC(), 0, 0, ScreenWidth, ScreenHeight, BufferDC, 0, 0,
-                         platform::SRCCOPY);
+        PresentFrame(view);
         view.Refresh();
     });
 }

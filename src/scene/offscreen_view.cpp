@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "platform/surface_table.h"
+#include "scene/scene_globals.h"
 
 namespace bv {
 
@@ -11,8 +12,12 @@ OffscreenSceneView::OffscreenSceneView(int width, int height)
     surface_ =
         platform::CreateSurface(platform::Bitmap(width, height, platform::PixelFormat::TrueColour));
     canvas_.resize(width, height);
-    StyleSceneLabel(*clockLabel_, QStringLiteral("CLOCK"));
-    StyleSceneLabel(*screenLabel_, QStringLiteral("INSERT TEXT MESSAGE HERE"));
+    StyleSceneLabel(*clockLabel_, QStringLiteral("CLOCK"), LabelScale());
+    StyleSceneLabel(*screenLabel_, QStringLiteral("INSERT TEXT MESSAGE HERE"), LabelScale());
+}
+
+double OffscreenSceneView::LabelScale() const {
+    return PixelScale;
 }
 
 OffscreenSceneView::~OffscreenSceneView() {

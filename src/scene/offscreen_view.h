@@ -13,6 +13,7 @@ namespace bv {
 
 class OffscreenSceneView : public SceneView {
 public:
+    // A window width x height device pixels large.
     OffscreenSceneView(int width, int height);
     ~OffscreenSceneView() override;
 
@@ -22,6 +23,7 @@ public:
     QLabel& ScreenLabel() override { return *screenLabel_; }
     QTimer& MainTimer() override { return mainTimer_; }
     QTimer& MusicTimer() override { return musicTimer_; }
+    double LabelScale() const override;
 
     // What the window would show: the last frame with the labels the scene
     // made visible over it.

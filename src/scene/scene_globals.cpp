@@ -15,6 +15,7 @@ void SetScreenSize(int width, int height) {
 
 void ResetSceneGlobals() {
     ScreenWidth = ScreenHeight = 0;
+    PixelScale = 1;
     SwimTop = SwimBottom = SwimLeft = SwimRight = 0;
     LongTick = ShortTick = 0;
     BufferDC = ForegroundMaskDC = 0;

@@ -7,12 +7,16 @@
 
 namespace bv {
 
+// The screen in the scene's own pixels; each is drawn as a PixelScale x
+// PixelScale block of device pixels.
 inline Integer ScreenWidth = 0;
 inline Integer ScreenHeight = 0;
 inline Integer SwimTop = 0;
 inline Integer SwimBottom = 0;
 inline Integer SwimLeft = 0;
 inline Integer SwimRight = 0;
+
+inline Integer PixelScale = 1;  // 1 to 4
 
 inline Integer LongTick = 0;   // 0 to 1000
 inline Integer ShortTick = 0;  // 0 to 100

@@ -2,8 +2,9 @@
 
 namespace bv {
 
-void StyleSceneLabel(QLabel& label, const QString& caption) {
+void StyleSceneLabel(QLabel& label, const QString& caption, double labelScale) {
     QFont font(QStringLiteral("Arial"), 12, QFont::Bold);
+    font.setPointSizeF(12.0 * labelScale);
     font.setStyleHint(QFont::SansSerif);
     label.setFont(font);
     label.setAlignment(Qt::AlignCenter);

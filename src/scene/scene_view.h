@@ -13,7 +13,8 @@ class SceneView {
 public:
     virtual ~SceneView() = default;
 
-    // The window's drawing surface, ScreenWidth x ScreenHeight.
+    // The window's drawing surface in device pixels: the scene, each of its
+    // pixels a PixelScale x PixelScale block, from the top-left corner.
     virtual platform::Handle FormDC() = 0;
     // Makes the new frame visible with the labels over it.
     virtual void Refresh() = 0;
@@ -22,10 +23,15 @@ public:
     virtual QLabel& ScreenLabel() = 0;
     virtual QTimer& MainTimer() = 0;
     virtual QTimer& MusicTimer() = 0;
+
+    // How many of the labels' own coordinate units one scene pixel spans:
+    // PixelScale, less the desktop's scale factor the toolkit applies itself.
+    virtual double LabelScale() const = 0;
 };
 
-// Gives a label the look both scene labels share: Arial bold 12 pt, text
-// (128, 128, 255) on black, centred, hidden until the scene decides.
-void StyleSceneLabel(QLabel& label, const QString& caption);
+// Gives a label the look both scene labels share: Arial bold 12 pt (times
+// labelScale), text (128, 128, 255) on black, centred, hidden until the scene
+// decides.
+void StyleSceneLabel(QLabel& label, const QString& caption, double labelScale);
 
 }  // namespace bv

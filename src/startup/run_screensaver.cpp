@@ -20,8 +20,8 @@ void Run_ScreenSaver() {
         // Only Windows 9x kept a screen-saver password flag of its own; on
         // this platform the locker asks for the login password instead.
         SetTFS("disable");
-        auto* saver = new ScreenSaver(
-            HostSaverWindow());  // never freed, on purpose: the run ends the process
+        // Never freed, on purpose: the run ends the process.
+        auto* saver = new ScreenSaver(HostSaverWindow(), DrawingAreaPixels());
         InstallBugReportForm([saver] { saver->StepAsideForReport(); });
         saver->Load();
         saver->MakeTopmost();

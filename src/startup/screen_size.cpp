@@ -2,10 +2,13 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 #include "platform/x11_windows.h"
+#include "scene/scene_globals.h"
+#include "settings/scale_setting.h"
 
 namespace bv {
 
@@ -31,6 +34,27 @@ QSize DrawingAreaPixels() {
     const QSize logical = screen->geometry().size();
     return QSize(static_cast<int>(std::lround(logical.width() * ratio)),
                  static_cast<int>(std::lround(logical.height() * ratio)));
+}
+
+double DrawingAreaPixelRatio() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->devicePixelRatio() : 1.0;
+}
+
+int AutomaticPixelScale(int deviceHeight, double devicePixelRatio) {
+    const int byDesktop = static_cast<int>(std::lround(devicePixelRatio));
+    const int byHeight = deviceHeight / 1000;
+    return std::clamp(std::max(byDesktop, byHeight), 1, static_cast<int>(kLargestScale));
+}
+
+int ChosenPixelScale(int chosen, QSize devicePixels, double devicePixelRatio) {
+    if (chosen >= 1 && chosen <= kLargestScale) return chosen;
+    return AutomaticPixelScale(devicePixels.height(), devicePixelRatio);
+}
+
+void UseDrawingArea(QSize devicePixels, int pixelScale) {
+    PixelScale = ToInteger(std::clamp(pixelScale, 1, static_cast<int>(kLargestScale)));
+    SetScreenSize(devicePixels.width() / PixelScale, devicePixels.height() / PixelScale);
 }
 
 }  // namespace bv

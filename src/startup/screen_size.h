@@ -1,5 +1,6 @@
 #pragma once
-// The size, in device pixels, of what the full-screen run draws on.
+// What the full-screen run draws on: its size in device pixels, and the
+// pixel scale the scene is composed at.
 
 #include <QSize>
 
@@ -10,7 +11,23 @@ namespace bv {
 unsigned long HostSaverWindow();
 
 // That window's size when there is one, otherwise the primary screen's,
-// counted in device pixels so the back buffer maps one to one onto the screen.
+// counted in device pixels.
 QSize DrawingAreaPixels();
+
+// The desktop's scale factor for that area (the screen's device pixel ratio).
+double DrawingAreaPixelRatio();
+
+// The automatic pixel scale for an area that many device pixels high on a
+// desktop with that scale factor: the larger of the rounded factor and the
+// height in whole thousands, from 1 to 4.
+int AutomaticPixelScale(int deviceHeight, double devicePixelRatio);
+
+// The pixel scale a run uses: `chosen` (a setting or an option, 1 to 4), or
+// the automatic one for kAutomaticScale.
+int ChosenPixelScale(int chosen, QSize devicePixels, double devicePixelRatio);
+
+// Composes the scene for an area of this many device pixels at this pixel
+// scale: PixelScale, and a screen of the whole scaled pixels that fit.
+void UseDrawingArea(QSize devicePixels, int pixelScale);
 
 }  // namespace bv

@@ -22,7 +22,8 @@ namespace {
 ScreenSaver* current = nullptr;
 }
 
-ScreenSaver::ScreenSaver(unsigned long host) : host_(host), clockLabel_(this), screenLabel_(this) {
+ScreenSaver::ScreenSaver(unsigned long host, QSize devicePixels)
+    : host_(host), devicePixels_(devicePixels), clockLabel_(this), screenLabel_(this) {
     current = this;
     setWindowTitle(QStringLiteral("Bluvessa"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -36,10 +37,10 @@ ScreenSaver::ScreenSaver(unsigned long host) : host_(host), clockLabel_(this), s
     musicTimer_.setInterval(kMusicCheckIntervalMs);
     connect(&maintimer_, &QTimer::timeout, this, [this] { maintimer_Timer(*this); });
     connect(&musicTimer_, &QTimer::timeout, this, [this] { MusicTimer_Timer(musicTimer_); });
-    StyleSceneLabel(clockLabel_, QStringLiteral("CLOCK"));
-    StyleSceneLabel(screenLabel_, QStringLiteral("INSERT TEXT MESSAGE HERE"));
+    StyleSceneLabel(clockLabel_, QStringLiteral("CLOCK"), LabelScale());
+    StyleSceneLabel(screenLabel_, QStringLiteral("INSERT TEXT MESSAGE HERE"), LabelScale());
 
-    CreateDrawingSurface(ScreenWidth, ScreenHeight);
+    CreateDrawingSurface(devicePixels.width(), devicePixels.height());
 }
 
 ScreenSaver* ScreenSaver::Current() {
@@ -52,7 +53,8 @@ void ScreenSaver::Form_Initialize() {
 
 void ScreenSaver::Form_Load() {
     Guarded("ScreenSaver/Form_Load", [this] {
-        platform::BitBlt(hDC(), 0, 0, ScreenWidth, ScreenHeight, 0, 0, 0, platform::BLACKNESS);
+        platform::BitBlt(hDC(), 0, 0, devicePixels_.width(), devicePixels_.height(), 0, 0, 0,
+                         platform::BLACKNESS);
         // An interval of 0 is a stopped timer, not one that fires without pause.
         if (maintimer_.interval() > 0) maintimer_.start();
         const qreal ratio = devicePixelRatioF();
@@ -63,7 +65,8 @@ void ScreenSaver::Form_Load() {
             winId();
             if (QWindow* host = QWindow::fromWinId(static_cast<WId>(host_)))
                 windowHandle()->setParent(host);
-            setGeometry(0, 0, qRound(ScreenWidth / ratio), qRound(ScreenHeight / ratio));
+            setGeometry(0, 0, qRound(devicePixels_.width() / ratio),
+                        qRound(devicePixels_.height() / ratio));
             show();
             return;
         }
@@ -85,6 +88,10 @@ void ScreenSaver::StepAsideForReport() {
     releaseKeyboard();
     setWindowFlag(Qt::WindowStaysOnTopHint, false);
     hide();
+}
+
+double ScreenSaver::LabelScale() const {
+    return PixelScale / devicePixelRatioF();
 }
 
 void ScreenSaver::Refresh() {

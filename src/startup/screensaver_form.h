@@ -14,8 +14,8 @@ class ScreenSaver : public platform::Form, public SceneView {
     Q_OBJECT
 public:
     // host: the window xscreensaver hands over to draw into, or 0 for a
-    // window of our own covering the screen.
-    explicit ScreenSaver(unsigned long host);
+    // window of our own covering the screen; devicePixels: the size of either.
+    ScreenSaver(unsigned long host, QSize devicePixels);
 
     // The one saver window of a full-screen run, or nullptr.
     static ScreenSaver* Current();
@@ -26,6 +26,7 @@ public:
     QLabel& ScreenLabel() override { return screenLabel_; }
     QTimer& MainTimer() override { return maintimer_; }
     QTimer& MusicTimer() override { return musicTimer_; }
+    double LabelScale() const override;
 
     // Shows the window on top of everything at the screen's top-left corner.
     void MakeTopmost();
@@ -47,6 +48,7 @@ private:
     static void ReportFirstFrame();
 
     unsigned long host_;
+    QSize devicePixels_;
     QTimer maintimer_;
     QTimer musicTimer_;
     QLabel clockLabel_;

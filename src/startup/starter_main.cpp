@@ -1,4 +1,5 @@
 #include <QSize>
+#include <optional>
 
 #include "dialog/run_configure.h"
 #include "errors/error_handler.h"
@@ -9,7 +10,9 @@
 #include "scene/properties.h"
 #include "scene/scene_globals.h"
 #include "settings/folders.h"
+#include "settings/scale_setting.h"
 #include "settings/settings_globals.h"
+#include "startup/command_options.h"
 #include "startup/dispatch.h"
 #include "startup/read_settings.h"
 #include "startup/run_state.h"
@@ -17,6 +20,18 @@
 #include "startup/starter.h"
 
 namespace bv {
+namespace {
+
+// Only the full-screen scene is scaled; the preview and the settings dialog
+// draw at one device pixel per pixel.
+int RunPixelScale() {
+    if (DispatchRunMode(RawCommandLine) != kRunModeScreenSaver) return 1;
+    const std::optional<int> option = ProcessCommandOptions().scale;
+    return ChosenPixelScale(option ? *option : ReadScaleSetting(), DrawingAreaPixels(),
+                            DrawingAreaPixelRatio());
+}
+
+}  // namespace
 
 void Main() {
     Guarded("Starter/Main", [] {
@@ -33,8 +48,7 @@ void Main() {
         }
 
         GetDiectories();
-        const QSize screen = DrawingAreaPixels();
-        SetScreenSize(screen.width(), screen.height());
+        UseDrawingArea(DrawingAreaPixels(), RunPixelScale());
         Randomize();
         X_GetData();
         Properties_Fish();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "errors/error_handler.h"
+#include "platform/scaling.h"
 #include "platform/surface_ops.h"
 #include "scene/centre_pieces.h"
 #include "scene/creatures.h"
@@ -46,10 +47,22 @@ void LoadPicture(Sprite& record) {
     Assign(record.DC, GenerateDC(AssetDir + record.FileName));
 }
 
-void StretchBackground() {
+// A background of the catalogue's size is stretched over the screen; one
+// drawn larger keeps its proportions and covers the screen, centred.
+void ComposeBackground() {
     Assign(LoadDC, GenerateDC(AssetDir + Background.FileName));
-    platform::StretchBlt(Background.DC, 0, 0, ScreenWidth, ScreenHeight, LoadDC, 0, 0,
-                         Background.Width, Background.Height);
+    const platform::Bitmap* picture = platform::FindSurface(LoadDC);
+    if (picture != nullptr &&
+        (picture->width() > Background.Width || picture->height() > Background.Height)) {
+        const platform::Bitmap covered =
+            platform::ScaledToCover(*picture, ScreenWidth, ScreenHeight);
+        if (platform::Bitmap* target = platform::FindSurface(Background.DC))
+            platform::BitBlt(*target, 0, 0, ScreenWidth, ScreenHeight, &covered, 0, 0,
+                             platform::SRCCOPY);
+    } else {
+        platform::StretchBlt(Background.DC, 0, 0, ScreenWidth, ScreenHeight, LoadDC, 0, 0,
+                             Background.Width, Background.Height);
+    }
     RemoveDC(LoadDC);
 }
 
@@ -86,7 +99,7 @@ void LoadPics4ScreenSaver() {
         Assign(BufferDC, ComposedSurface(ScreenWidth, ScreenHeight));
 
         Assign(Background.DC, ComposedSurface(ScreenWidth, ScreenHeight));
-        StretchBackground();
+        ComposeBackground();
 
         Assign(Foreground.DC, ComposedSurface(ScreenWidth, Foreground.Height));
         ComposeReefStrip(Foreground.DC, Foreground.FileName, 0);

@@ -6,22 +6,21 @@ namespace bv {
 
 void TileReefStrip(SurfaceHandle strip, SurfaceHandle picture, Integer pictureWidth,
                    Integer pictureHeight, Integer screenWidth, int shiftLeft) {
-    // Halves are taken in floating point; each position and width is rounded
+    // The half widths are taken in floating point and the position rounded
     // (ties to even) just before it is used.
-    const double halfScreen = screenWidth / 2.0;
-    const double halfPicture = pictureWidth / 2.0;
-    platform::BitBlt(strip, RoundToLong(halfScreen - halfPicture - shiftLeft), 0, pictureWidth,
-                     pictureHeight, picture, 0, 0, platform::SRCCOPY);
-    if (screenWidth <= pictureWidth) return;
-
-    const double margin = (screenWidth - pictureWidth) / 2.0;
-    // The picture's left end continues it on the right ...
-    platform::BitBlt(strip, RoundToLong(halfPicture + halfScreen - shiftLeft), 0,
-                     RoundToLong(margin + shiftLeft), pictureHeight, picture, 0, 0,
-                     platform::SRCCOPY);
-    // ... and its right end leads into it on the left.
-    platform::BitBlt(strip, -shiftLeft, 0, RoundToLong(margin), pictureHeight, picture,
-                     RoundToLong(pictureWidth - margin), 0, platform::SRCCOPY);
+    const Long x0 = RoundToLong(screenWidth / 2.0 - pictureWidth / 2.0 - shiftLeft);
+    if (screenWidth <= pictureWidth || pictureWidth <= 0) {
+        platform::BitBlt(strip, x0, 0, pictureWidth, pictureHeight, picture, 0, 0,
+                         platform::SRCCOPY);
+        return;
+    }
+    // On a wider screen the picture continues into both margins from its own
+    // other end, as often as the width takes.
+    Long x = x0 % pictureWidth;
+    if (x > 0) x -= pictureWidth;
+    for (; x < screenWidth; x += pictureWidth)
+        platform::BitBlt(strip, x, 0, pictureWidth, pictureHeight, picture, 0, 0,
+                         platform::SRCCOPY);
 }
 
 }  // namespace bv

@@ -7,10 +7,9 @@
 namespace bv {
 
 // Copies the pictureWidth x pictureHeight picture into the strip centred on a
-// screen screenWidth wide, shiftLeft pixels left of centre. On a screen wider
-// than the picture the margins are filled from the picture's own other end, so
-// the reef repeats without a seam; the right margin takes shiftLeft columns
-// more, which keeps it reaching the right edge.
+// screen screenWidth wide, shiftLeft pixels left of centre (at x0). On a screen
+// wider than the picture it repeats without a seam across the whole strip:
+// column x shows picture column (x - x0) mod pictureWidth.
 void TileReefStrip(SurfaceHandle strip, SurfaceHandle picture, Integer pictureWidth,
                    Integer pictureHeight, Integer screenWidth, int shiftLeft);
 

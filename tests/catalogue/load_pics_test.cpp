@@ -214,5 +214,33 @@ TEST_F(LoadPics, BackgroundIsStretchedOverTheWholeScreen) {
             << spot.x << ", " << spot.y;
 }
 
+// A background drawn larger than 640 x 480 keeps its proportions: scaled to
+// cover the screen, centred, the overflow cut off. Bands of colour across a
+// 16:9 picture show which part lands on a 4:3 screen.
+TEST_F(LoadPics, LargerBackgroundCoversTheScreenKeepingItsProportions) {
+    const QRgb band[] = {qRgb(200, 0, 0), qRgb(0, 200, 0), qRgb(0, 0, 200), qRgb(200, 200, 0)};
+    assets_.WritePicture("bv_palette.bmp");
+    assets_.WritePicture("bv_background1.bmp", 1280, 720,
+                         [&](int x, int) { return band[x / 320]; });
+    test::StartAfresh(640, 480);
+    Background.Choice = 1;
+    SetUpAndLoad();
+
+    // Scaled by 480 / 720 to 853 x 480: the middle 640 columns are source
+    // columns 160 to 1119.
+    const platform::Bitmap* background = FindSurface(Background.DC);
+    ASSERT_NE(background, nullptr);
+    struct Spot {
+        int x;
+        QRgb colour;
+    };
+    for (const Spot& spot :
+         {Spot{0, band[0]}, Spot{100, band[0]}, Spot{110, band[1]}, Spot{315, band[1]},
+          Spot{325, band[2]}, Spot{528, band[2]}, Spot{538, band[3]}, Spot{639, band[3]}})
+        for (int y : {0, 240, 479})
+            EXPECT_EQ(background->colourAt(spot.x, y), 0xFF000000u | spot.colour)
+                << spot.x << ", " << y;
+}
+
 }  // namespace
 }  // namespace bv

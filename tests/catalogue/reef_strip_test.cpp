@@ -98,5 +98,25 @@ TEST_F(ReefStrip, OddScreenWidthRoundsEachPositionAndWidth) {
     ExpectColumns(*picture_, kPictureMark, 904, 1022, 0);
 }
 
+// Up to three pictures wide the strips keep the layout above; on any width,
+// and beyond that as the whole rule, column x shows column (x - x0) mod 784,
+// x0 being where the centred copy lands (ten pixels further left for the
+// mask), so no column is left without reef.
+TEST_F(ReefStrip, EveryWidthRepeatsThePictureWithoutAGap) {
+    for (int width : {1024, 2352, 2560, 3440, 7680}) {
+        SCOPED_TRACE("screen " + std::to_string(width) + " wide");
+        Load(width);
+        for (const auto& [strip, mark, x0] :
+             {std::tuple{picture_, kPictureMark, width / 2 - kReefWidth / 2},
+              std::tuple{mask_, kMaskMark, width / 2 - kReefWidth / 2 - 10}}) {
+            for (int x = 0; x < width; ++x) {
+                const int column = ((x - x0) % kReefWidth + kReefWidth) % kReefWidth;
+                ASSERT_EQ(strip->colourAt(x, 100), 0xFF000000u | Encoded(mark, column, 100))
+                    << "strip x " << x;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace bv

@@ -1,6 +1,7 @@
 // "&Apply": all 44 keys in their order, the speed at both ends of the bar,
 // normalised flags, missing creatures, greyed songs and empty lists.
 
+#include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -22,6 +23,7 @@ protected:
     }
 };
 
+// The creature size comes after every other key.
 TEST_F(ConfigurationSaveTest, FirstRunApplyWritesAllKeysInOrder) {
     environment_.StartProgram();
     Open();
@@ -37,7 +39,7 @@ TEST_F(ConfigurationSaveTest, FirstRunApplyWritesAllKeysInOrder) {
         "worm=1",        "mofiasnitch=0", "pillar=1",     "bottle=0",     "bubble=1",
         "anchor=1",      "marinasign=0",  "eyes=1",       "diverhead=0",  "speed=70",
         "sound=2",       "song0=0",       "song1=0",      "song2=0",      "song3=0",
-        "song4=0",       "song5=0",       "message=0",    "clock=0"};
+        "song4=0",       "song5=0",       "message=0",    "clock=0",      "scale=0"};
     EXPECT_EQ(environment_.SettingsLines(), expected);
     EXPECT_TRUE(environment_.ReportedErrors().empty());
 }
@@ -66,7 +68,25 @@ TEST_F(ConfigurationSaveTest, MissingCreatureIsSavedClearAndFlagsAreNormalised) 
     EXPECT_EQ(Stored("firstrun"), "1");
     EXPECT_EQ(Stored("foreground"), "0");
     EXPECT_EQ(Stored("speed"), "1");
-    EXPECT_EQ(environment_.SettingsLines().size(), 44u);
+    EXPECT_EQ(environment_.SettingsLines().size(), 45u);
+}
+
+// A size the list has shows and is stored again; any other shows as automatic.
+TEST_F(ConfigurationSaveTest, CreatureSizeIsShownAndStored) {
+    struct Case {
+        const char* stored;
+        const char* shown;
+        const char* storedAgain;
+    };
+    for (const Case& c : {Case{"3", "Triple (3x)", "3"}, Case{"4", "Quadruple (4x)", "4"},
+                          Case{"9", "Automatic", "0"}, Case{"", "Automatic", "0"}}) {
+        environment_.StoreSettings(std::string("firstrun=1\nscale=") + c.stored + "\n");
+        environment_.StartProgram();
+        Open();
+        EXPECT_EQ(Find<QComboBox>("CreatureSize").currentText().toStdString(), c.shown);
+        Apply();
+        EXPECT_EQ(Stored("scale"), c.storedAgain) << "stored " << c.stored;
+    }
 }
 
 TEST_F(ConfigurationSaveTest, UserChoicesAreWritten) {

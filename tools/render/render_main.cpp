@@ -12,10 +12,12 @@
 #include "scene/properties.h"
 #include "scene/scene_globals.h"
 #include "settings/folders.h"
+#include "settings/scale_setting.h"
 #include "settings/settings_globals.h"
 #include "startup/read_settings.h"
 #include "startup/run_state.h"
 #include "startup/saver_start.h"
+#include "startup/screen_size.h"
 #include "surfaces/load_pics.h"
 
 namespace {
@@ -47,7 +49,10 @@ int main(int argc, char** argv) {
     // The same start-up as a full-screen run, on a screen of the requested size.
     bv::RawCommandLine = "/s";
     bv::GetDiectories();
-    bv::SetScreenSize(options->width, options->height);
+    const QSize devicePixels(options->width, options->height);
+    bv::UseDrawingArea(
+        devicePixels,
+        bv::ChosenPixelScale(options->scale.value_or(bv::ReadScaleSetting()), devicePixels, 1.0));
     bv::Randomize();
     bv::X_GetData();
     bv::Properties_Fish();

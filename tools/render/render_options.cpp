@@ -33,6 +33,10 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
             haveTicks = true;
         } else if (name == "--every") {
             if (!ParsePositive(value, options.every, 99999)) return std::nullopt;
+        } else if (name == "--scale") {
+            int scale = 0;
+            if (value != "0" && !ParsePositive(value, scale, 4)) return std::nullopt;
+            options.scale = scale;
         } else if (name == "--out") {
             if (value.empty()) return std::nullopt;
             options.out = value;

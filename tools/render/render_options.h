@@ -13,6 +13,7 @@ struct RenderOptions {
     int ticks = 0;
     int every = 0;  // 0: one picture after the last tick
     std::string out;
+    std::optional<int> scale;  // the pixel scale; 0 automatic; nothing: the settings'
 };
 
 inline constexpr const char* kUsage =
@@ -20,7 +21,9 @@ inline constexpr const char* kUsage =
     "       bluvessa-render --size WIDTHxHEIGHT --ticks N --every K --out FOLDER\n"
     "Runs N ticks of the scene on a screen of the given size, with the settings and\n"
     "media of the Windows folder ($BLUVESSA_WINDOWS_DIR), and writes what the window\n"
-    "would show after tick N, or after every K-th tick as FOLDER/frame_NNNNN.png.\n";
+    "would show after tick N, or after every K-th tick as FOLDER/frame_NNNNN.png.\n"
+    "  --scale N   the pixel scale, 1 to 4, or 0 for the automatic one of a screen\n"
+    "              of that size; without it, the settings' \"scale\"\n";
 
 // Nothing when the arguments are not a valid request.
 std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& arguments);

@@ -1,0 +1,22 @@
+#pragma once
+// Scaling pictures: a sharp whole-number enlargement for showing the scene's
+// pixels as blocks, and a smooth scaling that covers an area for pictures
+// drawn larger than the scene.
+
+#include "platform/bitmap.h"
+
+namespace bv::platform {
+
+// Copies the width x height block of source at (sx, sy) into destination at
+// (x, y), each source pixel becoming a scale x scale block: nearest pixel, no
+// smoothing. Clipped at the edges of both pictures; pictures of different
+// formats are converted on the way.
+void ScaleUp(Bitmap& destination, int x, int y, const Bitmap& source, int sx, int sy, int width,
+             int height, int scale);
+
+// A true-colour width x height picture covered by source: scaled smoothly,
+// keeping its aspect ratio, so that it fills the whole area, centred, with
+// what overflows cropped.
+Bitmap ScaledToCover(const Bitmap& source, int width, int height);
+
+}  // namespace bv::platform
