@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <set>
 
@@ -31,14 +32,56 @@ TEST(Pictures, EveryBitmapIsTwentyFourBit) {
     }
 }
 
+const char* const kBackgrounds[] = {"bv_background1.bmp", "bv_background2.bmp",
+                                    "bv_background3.bmp"};
+// The scene scales a backdrop to cover the screen, cropping the overflow.
+const QSize kBackdrop(2560, 1440);
+
 TEST(Pictures, BackgroundsAreFullPictures) {
-    for (const char* file : {"bv_background1.bmp", "bv_background2.bmp", "bv_background3.bmp"}) {
+    for (const char* file : kBackgrounds) {
         const QImage image = loadPicture(file);
-        EXPECT_EQ(image.size(), QSize(640, 480)) << file;
+        EXPECT_EQ(image.size(), kBackdrop) << file;
         EXPECT_GT(distinctColours(image), 500) << file << " looks flat";
     }
     EXPECT_NE(loadPicture("bv_background1.bmp"), loadPicture("bv_background2.bmp"));
     EXPECT_NE(loadPicture("bv_background2.bmp"), loadPicture("bv_background3.bmp"));
+}
+
+double luminanceSpread(const QImage& image, QRect block) {
+    double sum = 0;
+    double squares = 0;
+    for (int y = block.top(); y <= block.bottom(); ++y)
+        for (int x = block.left(); x <= block.right(); ++x) {
+            const double l = qGray(image.pixel(x, y));
+            sum += l;
+            squares += l * l;
+        }
+    const double n = double(block.width()) * block.height();
+    return std::sqrt(std::max(0.0, squares / n - (sum / n) * (sum / n)));
+}
+
+// The pillars, the fishing sign and the centre piece stand in front of the
+// sea bed's middle, whatever the screen's shape: there a backdrop holds soft
+// sand and haze only, no edges, teeth or bright objects behind them.
+TEST(Pictures, BackgroundsAreCalmWhereThePiecesStand) {
+    const QRect calm(kBackdrop.width() / 2 - 400, kBackdrop.height() * 6 / 10, 800,
+                     kBackdrop.height() * 4 / 10);
+    constexpr int block = 40;
+    for (const char* file : kBackgrounds) {
+        const QImage image = loadPicture(file);
+        ASSERT_EQ(image.size(), kBackdrop) << file;
+        double worst = 0;
+        QPoint where;
+        for (int y = calm.top(); y + block <= calm.bottom() + 1; y += block)
+            for (int x = calm.left(); x + block <= calm.right() + 1; x += block) {
+                const double spread = luminanceSpread(image, QRect(x, y, block, block));
+                if (spread > worst) {
+                    worst = spread;
+                    where = QPoint(x, y);
+                }
+            }
+        EXPECT_LT(worst, 12.0) << file << " is busy around " << where.x() << ", " << where.y();
+    }
 }
 
 TEST(Pictures, PaletteIsASmallPicture) {
