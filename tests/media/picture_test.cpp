@@ -118,6 +118,11 @@ TEST(Pictures, DialogStillsAreOpaqueFullBoxPictures) {
 // mask file leads the picture by 10 columns, wrapping round.
 constexpr int kMaskLead = 10;
 
+// The mask pixel the scene lays over reef picture pixel (x, y).
+QRgb maskOver(const QImage& mask, int x, int y) {
+    return mask.pixel((x + kMaskLead) % mask.width(), y);
+}
+
 TEST(Reef, PictureAndMaskLineUpOnScreen) {
     const QImage picture = loadPicture("bv_foreground0.bmp");
     const QImage mask = loadPicture("bv_foregroundmask0.bmp");
@@ -127,7 +132,7 @@ TEST(Reef, PictureAndMaskLineUpOnScreen) {
     int opaque = 0;
     for (int y = 0; y < 247; ++y)
         for (int x = 0; x < 784; ++x) {
-            const QRgb m = mask.pixel((x + kMaskLead) % 784, y);
+            const QRgb m = maskOver(mask, x, y);
             opaque += isBlack(m);
             ASSERT_FALSE(isWhite(m) && !isBlack(picture.pixel(x, y)))
                 << "reef lit under a clear mask at " << x << ", " << y;
@@ -141,24 +146,38 @@ TEST(Reef, PictureAndMaskLineUpOnScreen) {
     }
 }
 
-double columnDistance(const QImage& image, int a, int b) {
-    double sum = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb p = image.pixel(a, y);
-        const QRgb q = image.pixel(b, y);
-        sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-               std::abs(qBlue(p) - qBlue(q));
-    }
-    return sum;
+int colourDistance(QRgb p, QRgb q) {
+    return std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+           std::abs(qBlue(p) - qBlue(q));
 }
 
-TEST(Reef, TilesWithoutASeam) {
-    for (const char* file : {"bv_foreground0.bmp", "bv_foregroundmask0.bmp"}) {
-        const QImage image = loadPicture(file);
-        double typical = 0;
-        for (int x = 0; x + 1 < image.width(); ++x) typical += columnDistance(image, x, x + 1);
-        typical /= image.width() - 1;
-        EXPECT_LE(columnDistance(image, image.width() - 1, 0), 3 * typical) << file;
+// The scene repeats the reef side by side: its last column runs on into its
+// first, in picture and mask alike, with nothing cut off at the join.
+TEST(Reef, RunsOnAcrossTheJoin) {
+    const QImage picture = loadPicture("bv_foreground0.bmp");
+    const QImage mask = loadPicture("bv_foregroundmask0.bmp");
+    ASSERT_EQ(picture.size(), QSize(784, 247));
+    ASSERT_EQ(mask.size(), QSize(784, 247));
+    for (int y = 0; y < 247; ++y) {
+        EXPECT_EQ(isBlack(maskOver(mask, 783, y)), isBlack(maskOver(mask, 0, y)))
+            << "the mask breaks at row " << y;
+        EXPECT_LE(colourDistance(picture.pixel(783, y), picture.pixel(0, y)), 40)
+            << "the picture breaks at row " << y;
+    }
+}
+
+// The clams are drawn over the reef at fixed places (in reef coordinates:
+// the reef's top at the screen's bottom less 247, its x0 at the screen's
+// centre less 392): each needs rock all along the row under its bottom edge.
+TEST(Reef, ClamsRestOnRock) {
+    const QImage mask = loadPicture("bv_foregroundmask0.bmp");
+    ASSERT_EQ(mask.size(), QSize(784, 247));
+    const QRect clams[] = {{640, 63, 40, 27}, {576, 87, 30, 19}, {650, 127, 30, 19}};
+    for (const QRect& clam : clams) {
+        const int under = clam.top() + clam.height();
+        for (int x = clam.left(); x <= clam.right(); ++x)
+            EXPECT_TRUE(isBlack(maskOver(mask, x, under)))
+                << "the clam at " << clam.x() << ", " << clam.y() << " floats above column " << x;
     }
 }
 
