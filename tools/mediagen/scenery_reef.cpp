@@ -264,14 +264,24 @@ QPainterPath rockMass() {
     slab.lineTo(52, 220);
     slab.closeSubpath();
     mass.addPath(slab);
-    // A pile of boulders left of the pillars, and loose ones along the shelf.
+    // A second outcrop left of the pillars, so the clams' rock is not the
+    // only one and the repeat does not stand out; loose boulders along the
+    // shelf.
+    QPainterPath outcrop;
+    outcrop.moveTo(136, 214);
+    outcrop.cubicTo(142, 186, 150, 160, 158, 140);
+    outcrop.cubicTo(164, 122, 170, 108, 186, 104);
+    outcrop.cubicTo(200, 100, 214, 106, 226, 100);
+    outcrop.cubicTo(240, 94, 258, 100, 264, 116);
+    outcrop.cubicTo(270, 132, 268, 150, 278, 164);
+    outcrop.cubicTo(288, 178, 290, 196, 292, 214);
+    outcrop.lineTo(292, kHeight + 4);
+    outcrop.lineTo(136, kHeight + 4);
+    outcrop.closeSubpath();
+    mass.addPath(outcrop);
     for (const auto& [x, y, rx, ry] :
          std::initializer_list<std::tuple<double, double, double, double>>{
-             {184, 172, 34, 26},
-             {224, 150, 36, 32},
-             {198, 128, 24, 20},
-             {238, 116, 19, 16},
-             {258, 178, 22, 16},
+             {150, 190, 26, 20},
              {300, 196, 22, 14},
              {372, 200, 26, 15},
              {452, 196, 24, 15},
@@ -295,9 +305,12 @@ float swelling(double x, double y, QPointF centre, double rx, double ry) {
 const QPointF kLip(kSmallClamRight.center().x() + 3, kSmallClamRight.bottom() + 1);
 const QPointF kNiche(kSmallClamRight.center().x() + 1, kSmallClamRight.center().y() - 1);
 
+// A crevice in the second outcrop echoes the eyes' cave.
+const QPointF kCrevice(218, 190);
+
 float carving(double x, double y) {
     return 0.9f * swelling(x, y, kLip, 26, 5) - 0.5f * swelling(x, y, kNiche, 22, 14) -
-           1.3f * swelling(x, y, kEyes.center(), 26, 15);
+           1.3f * swelling(x, y, kEyes.center(), 26, 15) - 1.0f * swelling(x, y, kCrevice, 20, 11);
 }
 
 QImage rockPicture() {
@@ -317,6 +330,11 @@ QImage rockPicture() {
                                {0.7, QColor(20, 16, 20)},
                                {1.0, QColor(60, 50, 50, 0)}}));
             p.drawEllipse(kEyes.center(), 26, 16);
+            p.setBrush(radial(kCrevice, 20,
+                              {{0.0, QColor(14, 10, 14)},
+                               {0.7, QColor(28, 22, 26)},
+                               {1.0, QColor(60, 50, 50, 0)}}));
+            p.drawEllipse(kCrevice, 20, 12);
             p.setBrush(
                 radial(kNiche, 22, {{0.0, QColor(40, 34, 38, 160)}, {1.0, QColor(40, 34, 38, 0)}}));
             p.drawEllipse(kNiche, 22, 14);
@@ -361,12 +379,12 @@ void reefLife(std::vector<Piece>& behind, std::vector<Piece>& front) {
         kelp(behind, rng, QPointF(x, shelfTop(x) + 10), height);
     seaFan(behind, rng, QPointF(272, shelfTop(272) + 6), violet, 0.8);
     seaFan(behind, rng, QPointF(544, 150), orange, 0.9);
-    seaFan(behind, rng, QPointF(430, shelfTop(430) + 6), crimson, 0.6);
-    seaFan(behind, rng, QPointF(166, 160), orange, 0.55);
+    seaFan(behind, rng, QPointF(338, shelfTop(338) + 6), crimson, 0.6);
+    seaFan(behind, rng, QPointF(160, 150), orange, 0.55);
     // Corals and sponges along the shelf, low where the pillars, the sign
     // and the centre piece stand.
     branchingCoral(behind, rng, QPointF(60, shelfTop(60) + 8), pink, 0.9);
-    branchingCoral(behind, rng, QPointF(216, 110), lemon, 0.8);
+    branchingCoral(behind, rng, QPointF(236, 104), lemon, 0.8);
     branchingCoral(behind, rng, QPointF(318, shelfTop(318) + 8), rose, 0.6);
     branchingCoral(behind, rng, QPointF(486, shelfTop(486) + 8), amber, 0.75);
     branchingCoral(behind, rng, QPointF(724, 176), pink, 0.7);
@@ -374,7 +392,7 @@ void reefLife(std::vector<Piece>& behind, std::vector<Piece>& front) {
     tubeSponge(behind, rng, QPointF(460, shelfTop(460) + 8), violet);
     tubeSponge(behind, rng, QPointF(700, 116), QColor(230, 130, 50));
     // In front: brain corals, anemones, starfish and encrusting life.
-    brainCoral(front, rng, QPointF(196, 112), QColor(210, 190, 110));
+    brainCoral(front, rng, QPointF(196, 108), QColor(210, 190, 110));
     brainCoral(front, rng, QPointF(352, shelfTop(352) + 14), QColor(140, 190, 120));
     brainCoral(front, rng, QPointF(520, 210), QColor(210, 190, 110));
     brainCoral(front, rng, QPointF(96, 214), QColor(140, 190, 120));
