@@ -80,9 +80,9 @@ void archWay(Canvas& picture) {
     Layer arch(QRectF(300, 100, 1980, 1000), 1.0, [](QPainter& p) {
         QPainterPath outer;
         outer.moveTo(380, 1060);
-        outer.cubicTo(440, 820, 400, 470, 600, 300);
-        outer.cubicTo(820, 120, 1640, 140, 1900, 300);
-        outer.cubicTo(2080, 420, 2060, 760, 2200, 1060);
+        outer.cubicTo(440, 830, 400, 500, 600, 340);
+        outer.cubicTo(820, 170, 1640, 190, 1900, 340);
+        outer.cubicTo(2080, 450, 2060, 770, 2200, 1060);
         outer.closeSubpath();
         QPainterPath opening;
         opening.moveTo(840, 1080);
@@ -118,6 +118,7 @@ void archWay(Canvas& picture) {
     sandDrifts(picture, fog, water, bed, 14,
                {QRectF(270, 1013, 660, 124), QRectF(1650, 1013, 660, 124)});
 
+    siltBand(picture, fog, 1010, 50, 0.3f);
     lightShafts(picture, water, 13, 1100, tint(QColor(64, 104, 108)), 25);
     marineSnow(picture, 600, tint(QColor(200, 236, 240)), 26);
     vignette(picture, 0.3f);
@@ -278,9 +279,9 @@ void muddyWaters(Canvas& picture) {
     // Water weed at both sides, far and near.
     using Bank = std::tuple<float, double, int, double, QColor>;
     for (const auto& [hazeOf, blurOf, countOf, tallOf, colourOf] :
-         std::array<Bank, 3>{{{0.6f, 3.0, 16, 300, QColor(86, 100, 46)},
-                              {0.4f, 2.0, 12, 420, QColor(74, 90, 40)},
-                              {0.3f, 4.0, 5, 600, QColor(54, 64, 32)}}}) {
+         std::array<Bank, 3>{{{0.6f, 2.5, 24, 300, QColor(96, 112, 52)},
+                              {0.42f, 1.6, 16, 420, QColor(84, 100, 44)},
+                              {0.3f, 3.0, 7, 600, QColor(64, 76, 36)}}}) {
         const float haze = hazeOf;
         const int count = countOf;
         const double tall = tallOf;
@@ -293,13 +294,14 @@ void muddyWaters(Canvas& picture) {
                 const bool left = i % 2 == 0;
                 const double x = left ? rng.range(0, 780) : rng.range(1780, kWidth);
                 drawReeds(p, rng, QPointF(x, bottom + rng.range(0, 60)), tall * rng.range(0.7, 1.2),
-                          tall / 50);
+                          tall / 80);
             }
         });
         weed.blur(blurOf);
         picture.over(weed, &fog, [haze](int, int) { return haze; });
     }
 
+    siltBand(picture, fog, 990, 60, 0.3f);
     lightShafts(picture, water, 14, 820, tint(QColor(66, 70, 36)), 40);
     marineSnow(picture, 1800, tint(QColor(180, 172, 116)), 41);
     vignette(picture, 0.34f);
@@ -459,7 +461,10 @@ void skullMountain(Canvas& picture) {
         const float side = std::abs(float(x - kCentre)) / 1200.0f;
         return 0.34f + 0.56f * smoothStep(720, 1010, float(y)) * (1.0f - 0.2f * side);
     });
-    sandDrifts(picture, fog, water, bed, 54, {QRectF(100, 985, 2360, 60)});
+    sandDrifts(picture, fog, water, bed, 54,
+               {QRectF(100, 990, 700, 56), QRectF(640, 978, 640, 70), QRectF(1180, 992, 560, 50),
+                QRectF(1620, 980, 860, 66)});
+    siltBand(picture, fog, 1000, 45, 0.55f);
     // A cold green glow deep in the eye sockets.
     Layer glow(QRectF(960, 300, 640, 300), 0.25, [&](QPainter& p) {
         p.setPen(Qt::NoPen);

@@ -39,6 +39,41 @@ void boxPass(float* line, int n, int stride, int k, std::vector<double>& sums) {
     }
 }
 
+// The same filter down every column of a plane of `width` x `height` pixels
+// of `stride` floats each, on the float at `channel`; it walks the rows in
+// order, which keeps the memory traffic sequential.
+void columnPass(float* data, int width, int height, int stride, int channel, int k,
+                std::vector<float>& copy, std::vector<double>& running) {
+    const std::size_t w = static_cast<std::size_t>(width);
+    copy.resize(w * height);
+    for (std::size_t i = 0; i < copy.size(); ++i) copy[i] = data[i * stride + channel];
+    running.assign(w, 0.0);
+    for (int r = 0; r <= std::min(k, height - 1); ++r)
+        for (std::size_t x = 0; x < w; ++x) running[x] += copy[r * w + x];
+    const double norm = 1.0 / (2 * k + 1);
+    for (int y = 0; y < height; ++y) {
+        float* row = data + y * w * stride + channel;
+        for (std::size_t x = 0; x < w; ++x) row[x * stride] = static_cast<float>(running[x] * norm);
+        if (y + k + 1 < height)
+            for (std::size_t x = 0; x < w; ++x) running[x] += copy[(y + k + 1) * w + x];
+        if (y - k >= 0)
+            for (std::size_t x = 0; x < w; ++x) running[x] -= copy[(y - k) * w + x];
+    }
+}
+
+// Box filters of half-width `k`, `passes` times each way, on one channel of
+// a plane.
+void blurPlane(float* data, int width, int height, int stride, int channel, int k, int passes) {
+    std::vector<double> sums;
+    std::vector<float> copy;
+    for (int pass = 0; pass < passes; ++pass) {
+        for (int y = 0; y < height; ++y)
+            boxPass(data + static_cast<std::size_t>(y) * width * stride + channel, width, stride, k,
+                    sums);
+        columnPass(data, width, height, stride, channel, k, copy, sums);
+    }
+}
+
 }  // namespace
 
 Tint tint(const QColor& c) {
@@ -215,17 +250,8 @@ void Layer::findSpans() {
 void Layer::blur(double radius, bool alphaOnly) {
     const int k = static_cast<int>(std::lround(radius * scale_));
     if (k < 1) return;
-    std::vector<double> sums;
-    for (int pass = 0; pass < 3; ++pass) {
-        for (int c = alphaOnly ? 3 : 0; c < 4; ++c) {
-            for (int y = 0; y < height_; ++y)
-                boxPass(&pixels_[(static_cast<std::size_t>(y) * width_) * 4 + c], width_, 4, k,
-                        sums);
-            for (int x = 0; x < width_; ++x)
-                boxPass(&pixels_[static_cast<std::size_t>(x) * 4 + c], height_, width_ * 4, k,
-                        sums);
-        }
-    }
+    for (int c = alphaOnly ? 3 : 0; c < 4; ++c)
+        blurPlane(pixels_.data(), width_, height_, 4, c, k, 3);
     findSpans();
 }
 
@@ -235,12 +261,7 @@ void Layer::relief(const Lighting& lighting,
     std::vector<float> height(count);
     for (std::size_t i = 0; i < count; ++i) height[i] = pixels_[i * 4 + 3];
     const int k = std::max(1, static_cast<int>(std::lround(lighting.roundness * scale_ / 1.7)));
-    std::vector<double> sums;
-    for (int pass = 0; pass < 3; ++pass) {
-        for (int y = 0; y < height_; ++y)
-            boxPass(&height[static_cast<std::size_t>(y) * width_], width_, 1, k, sums);
-        for (int x = 0; x < width_; ++x) boxPass(&height[x], height_, width_, k, sums);
-    }
+    blurPlane(height.data(), width_, height_, 1, 0, k, 3);
     if (bumps) {
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x) {
@@ -249,6 +270,9 @@ void Layer::relief(const Lighting& lighting,
                     height[i] +=
                         bumps(area_.x() + (x + 0.5) / scale_, area_.y() + (y + 0.5) / scale_);
             }
+        // Bumps interpolated from a coarse grid bend at its lines; a slight
+        // blur keeps the slopes, and so the light, continuous.
+        blurPlane(height.data(), width_, height_, 1, 0, 2, 2);
     }
     const float norm =
         1.0f / std::sqrt(lighting.lightX * lighting.lightX + lighting.lightY * lighting.lightY +

@@ -218,6 +218,18 @@ void vignette(Canvas& picture, float strength) {
     });
 }
 
+void siltBand(Canvas& picture, const Canvas& fog, double centre, double halfHeight,
+              float strength) {
+    const int top = std::max(0, int(centre - 3 * halfHeight));
+    const int bottom = std::min(kHeight, int(centre + 3 * halfHeight));
+    for (int y = top; y < bottom; ++y) {
+        const double t = (y - centre) / halfHeight;
+        const float w = strength * float(std::exp(-t * t));
+        for (int x = 0; x < kWidth; ++x)
+            picture.at(x, y) = blend(picture.at(x, y), fog.at(x, y), w);
+    }
+}
+
 std::function<float(int, int)> hazeFor(float base, float nearBed, double from, double to) {
     return [=](int, int y) {
         return base + (nearBed - base) * smoothStep(float(from), float(to), float(y));
@@ -332,7 +344,7 @@ void drawKelp(QPainter& p, Prng& rng, QPointF base, double height, double width)
 }
 
 void drawReeds(QPainter& p, Prng& rng, QPointF base, double height, double width) {
-    const int blades = 5 + rng.below(5);
+    const int blades = 8 + rng.below(7);
     const double lean = rng.range(-0.5, 0.5);
     for (int i = 0; i < blades; ++i) {
         const double h = height * rng.range(0.45, 1.0);

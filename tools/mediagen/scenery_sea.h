@@ -65,6 +65,10 @@ void marineSnow(Canvas& picture, int count, const Tint& colour, std::uint32_t se
 
 void vignette(Canvas& picture, float strength);
 
+// Silt hanging over the sea bed: a band of fog around row `centre` that
+// softens where rocks meet the sand.
+void siltBand(Canvas& picture, const Canvas& fog, double centre, double halfHeight, float strength);
+
 // Haze for a piece at middle distance: `base` high up, thickening to
 // `nearBed` between rows `from` and `to`, in the silt over the sea bed.
 std::function<float(int, int)> hazeFor(float base, float nearBed, double from, double to);
