@@ -232,7 +232,7 @@ void muddyWaters(Canvas& picture) {
 
     // The big drowned tree at the right, its roots in the mud.
     contactShadow(picture, QRectF(1790, 1000, 460, 60), 0.3f);
-    Layer tree(QRectF(1300, 0, 1260, 1150), 1.0, [&](QPainter& p) {
+    Layer tree(QRectF(700, 0, 1860, 1150), 1.0, [&](QPainter& p) {
         Prng treeRng(36);
         p.setPen(Qt::NoPen);
         p.setBrush(linear(
