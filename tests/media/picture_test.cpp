@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <set>
 
@@ -31,14 +32,56 @@ TEST(Pictures, EveryBitmapIsTwentyFourBit) {
     }
 }
 
+const char* const kBackgrounds[] = {"bv_background1.bmp", "bv_background2.bmp",
+                                    "bv_background3.bmp"};
+// The scene scales a backdrop to cover the screen, cropping the overflow.
+const QSize kBackdrop(2560, 1440);
+
 TEST(Pictures, BackgroundsAreFullPictures) {
-    for (const char* file : {"bv_background1.bmp", "bv_background2.bmp", "bv_background3.bmp"}) {
+    for (const char* file : kBackgrounds) {
         const QImage image = loadPicture(file);
-        EXPECT_EQ(image.size(), QSize(640, 480)) << file;
+        EXPECT_EQ(image.size(), kBackdrop) << file;
         EXPECT_GT(distinctColours(image), 500) << file << " looks flat";
     }
     EXPECT_NE(loadPicture("bv_background1.bmp"), loadPicture("bv_background2.bmp"));
     EXPECT_NE(loadPicture("bv_background2.bmp"), loadPicture("bv_background3.bmp"));
+}
+
+double luminanceSpread(const QImage& image, QRect block) {
+    double sum = 0;
+    double squares = 0;
+    for (int y = block.top(); y <= block.bottom(); ++y)
+        for (int x = block.left(); x <= block.right(); ++x) {
+            const double l = qGray(image.pixel(x, y));
+            sum += l;
+            squares += l * l;
+        }
+    const double n = double(block.width()) * block.height();
+    return std::sqrt(std::max(0.0, squares / n - (sum / n) * (sum / n)));
+}
+
+// The pillars, the fishing sign and the centre piece stand in front of the
+// sea bed's middle, whatever the screen's shape: there a backdrop holds soft
+// sand and haze only, no edges, teeth or bright objects behind them.
+TEST(Pictures, BackgroundsAreCalmWhereThePiecesStand) {
+    const QRect calm(kBackdrop.width() / 2 - 400, kBackdrop.height() * 6 / 10, 800,
+                     kBackdrop.height() * 4 / 10);
+    constexpr int block = 40;
+    for (const char* file : kBackgrounds) {
+        const QImage image = loadPicture(file);
+        ASSERT_EQ(image.size(), kBackdrop) << file;
+        double worst = 0;
+        QPoint where;
+        for (int y = calm.top(); y + block <= calm.bottom() + 1; y += block)
+            for (int x = calm.left(); x + block <= calm.right() + 1; x += block) {
+                const double spread = luminanceSpread(image, QRect(x, y, block, block));
+                if (spread > worst) {
+                    worst = spread;
+                    where = QPoint(x, y);
+                }
+            }
+        EXPECT_LT(worst, 12.0) << file << " is busy around " << where.x() << ", " << where.y();
+    }
 }
 
 TEST(Pictures, PaletteIsASmallPicture) {
@@ -75,6 +118,11 @@ TEST(Pictures, DialogStillsAreOpaqueFullBoxPictures) {
 // mask file leads the picture by 10 columns, wrapping round.
 constexpr int kMaskLead = 10;
 
+// The mask pixel the scene lays over reef picture pixel (x, y).
+QRgb maskOver(const QImage& mask, int x, int y) {
+    return mask.pixel((x + kMaskLead) % mask.width(), y);
+}
+
 TEST(Reef, PictureAndMaskLineUpOnScreen) {
     const QImage picture = loadPicture("bv_foreground0.bmp");
     const QImage mask = loadPicture("bv_foregroundmask0.bmp");
@@ -84,7 +132,7 @@ TEST(Reef, PictureAndMaskLineUpOnScreen) {
     int opaque = 0;
     for (int y = 0; y < 247; ++y)
         for (int x = 0; x < 784; ++x) {
-            const QRgb m = mask.pixel((x + kMaskLead) % 784, y);
+            const QRgb m = maskOver(mask, x, y);
             opaque += isBlack(m);
             ASSERT_FALSE(isWhite(m) && !isBlack(picture.pixel(x, y)))
                 << "reef lit under a clear mask at " << x << ", " << y;
@@ -98,24 +146,38 @@ TEST(Reef, PictureAndMaskLineUpOnScreen) {
     }
 }
 
-double columnDistance(const QImage& image, int a, int b) {
-    double sum = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb p = image.pixel(a, y);
-        const QRgb q = image.pixel(b, y);
-        sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-               std::abs(qBlue(p) - qBlue(q));
-    }
-    return sum;
+int colourDistance(QRgb p, QRgb q) {
+    return std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+           std::abs(qBlue(p) - qBlue(q));
 }
 
-TEST(Reef, TilesWithoutASeam) {
-    for (const char* file : {"bv_foreground0.bmp", "bv_foregroundmask0.bmp"}) {
-        const QImage image = loadPicture(file);
-        double typical = 0;
-        for (int x = 0; x + 1 < image.width(); ++x) typical += columnDistance(image, x, x + 1);
-        typical /= image.width() - 1;
-        EXPECT_LE(columnDistance(image, image.width() - 1, 0), 3 * typical) << file;
+// The scene repeats the reef side by side: its last column runs on into its
+// first, in picture and mask alike, with nothing cut off at the join.
+TEST(Reef, RunsOnAcrossTheJoin) {
+    const QImage picture = loadPicture("bv_foreground0.bmp");
+    const QImage mask = loadPicture("bv_foregroundmask0.bmp");
+    ASSERT_EQ(picture.size(), QSize(784, 247));
+    ASSERT_EQ(mask.size(), QSize(784, 247));
+    for (int y = 0; y < 247; ++y) {
+        EXPECT_EQ(isBlack(maskOver(mask, 783, y)), isBlack(maskOver(mask, 0, y)))
+            << "the mask breaks at row " << y;
+        EXPECT_LE(colourDistance(picture.pixel(783, y), picture.pixel(0, y)), 40)
+            << "the picture breaks at row " << y;
+    }
+}
+
+// The clams are drawn over the reef at fixed places (in reef coordinates:
+// the reef's top at the screen's bottom less 247, its x0 at the screen's
+// centre less 392): each needs rock all along the row under its bottom edge.
+TEST(Reef, ClamsRestOnRock) {
+    const QImage mask = loadPicture("bv_foregroundmask0.bmp");
+    ASSERT_EQ(mask.size(), QSize(784, 247));
+    const QRect clams[] = {{640, 63, 40, 27}, {576, 87, 30, 19}, {650, 127, 30, 19}};
+    for (const QRect& clam : clams) {
+        const int under = clam.top() + clam.height();
+        for (int x = clam.left(); x <= clam.right(); ++x)
+            EXPECT_TRUE(isBlack(maskOver(mask, x, under)))
+                << "the clam at " << clam.x() << ", " << clam.y() << " floats above column " << x;
     }
 }
 

@@ -23,87 +23,149 @@ void bolt(QPainter& p, QPointF at, double r) {
 }  // namespace
 
 void diverHead(QPainter& p, const FrameInfo& f) {
-    // An old copper diving helmet peering in from the top of the screen; in
-    // frames 1 to 6 the diver glances about and breathes out a stream of
-    // bubbles.
-    const QPointF centre(62, 74);
-    const double r = 50;
-    QPainterPath breastplate;
-    breastplate.moveTo(6, 150);
-    breastplate.quadTo(10, 112, 62, 110);
-    breastplate.quadTo(114, 112, 118, 150);
-    breastplate.closeSubpath();
-    fillWithRim(p, breastplate,
-                linear(QPointF(0, 110), QPointF(0, 150),
-                       {{0.0, copper.lighter(120)}, {1.0, copper.darker(140)}}),
-                copper.darker(250), 1.2);
-    for (int i = 0; i < 6; ++i) bolt(p, QPointF(16 + i * 18.5, 140 - std::abs(i - 2.5) * 4), 3);
+    // A hard-hat diver let down head first from the boat above, peering
+    // into the scene upside down: his body, air hose and lifeline run up
+    // out of the top edge. In frames 1 to 6 he glances about and breathes
+    // out a stream of bubbles.
+    const QColor canvas(150, 138, 108);
+    const QColor rubber(46, 44, 40);
+    const QColor rope(196, 170, 110);
+    const int k = f.index;
 
+    // Lifeline and air hose, up to the surface.
+    p.setPen(QPen(rope.darker(160), 4.6, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath line;
+    line.moveTo(30, 50);
+    line.cubicTo(24, 34, 18, 18, 16, -2);
+    p.drawPath(line);
+    p.setPen(QPen(rope, 3.0, Qt::DotLine, Qt::RoundCap));
+    p.drawPath(line);
+    QPainterPath hose;
+    hose.moveTo(98, 62);
+    hose.cubicTo(118, 56, 116, 30, 112, -2);
+    p.setPen(QPen(rubber.darker(140), 9.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(hose);
+    p.setPen(QPen(rubber.lighter(170), 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(hose.translated(-2, 0));
+
+    // The body above, in a canvas suit with a lead belt.
+    QPainterPath torso;
+    torso.moveTo(36, -2);
+    torso.lineTo(94, -2);
+    torso.cubicTo(98, 16, 104, 34, 106, 50);
+    torso.lineTo(24, 50);
+    torso.cubicTo(26, 34, 32, 16, 36, -2);
+    torso.closeSubpath();
+    fillWithRim(
+        p, torso,
+        linear(QPointF(24, 0), QPointF(106, 0),
+               {{0.0, canvas.darker(125)}, {0.45, canvas.lighter(112)}, {1.0, canvas.darker(140)}}),
+        canvas.darker(260), 1.2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(70, 70, 76));
+    p.drawRect(QRectF(33, 10, 64, 8));
+    p.setBrush(brass);
+    p.drawRoundedRect(QRectF(60, 9, 10, 10), 2, 2);
+
+    // Arms reaching down beside the helmet, mittened hands steadying it.
+    const double wave = (k >= 1 && k <= 6) ? std::sin(k * 1.1) * 4 : 0;
+    for (const double side : {-1.0, 1.0}) {
+        const QPointF shoulder(65 + side * 38, 46);
+        const QPointF elbow(65 + side * 56, 78);
+        const QPointF hand(65 + side * 47, 106 + (side > 0 ? -wave : 0));
+        fillWithRim(p,
+                    taperedPath(sampleSpine(
+                                    [&](double t) {
+                                        return t < 0.5 ? shoulder + (elbow - shoulder) * (t * 2)
+                                                       : elbow + (hand - elbow) * ((t - 0.5) * 2);
+                                    },
+                                    10),
+                                15, 11),
+                    canvas.darker(112), canvas.darker(260), 1.0);
+        QPainterPath mitten;
+        mitten.addEllipse(hand + QPointF(side * -2, 5), 7, 8.5);
+        mitten.addEllipse(hand + QPointF(side * -8, 1), 3, 4.5);
+        fillWithRim(p, solidUnion(mitten), QColor(70, 60, 50), QColor(30, 24, 20), 1.0);
+    }
+
+    // The corselet, upside down: its bolted rim at the top, the helmet below.
+    QPainterPath corselet;
+    corselet.moveTo(20, 46);
+    corselet.quadTo(65, 38, 110, 46);
+    corselet.quadTo(112, 64, 65, 74);
+    corselet.quadTo(18, 64, 20, 46);
+    corselet.closeSubpath();
+    fillWithRim(p, corselet,
+                linear(QPointF(0, 40), QPointF(0, 74),
+                       {{0.0, copper.darker(130)}, {1.0, copper.lighter(120)}}),
+                copper.darker(250), 1.2);
+    for (int i = 0; i < 6; ++i) bolt(p, QPointF(27 + i * 15.2, 47 + std::abs(i - 2.5) * 0.8), 2.6);
+
+    // The helmet, crown down.
+    const QPointF centre(65, 104);
+    const double r = 40;
     QPainterPath dome;
-    dome.addEllipse(centre, r, r * 0.98);
+    dome.addEllipse(centre, r * 0.98, r);
     fillWithRim(p, dome,
-                radial(centre + QPointF(-18, -22), r * 1.5,
+                radial(centre + QPointF(-14, 16), r * 1.5,
                        {{0.0, QColor(255, 220, 160)},
                         {0.35, copper.lighter(110)},
                         {0.8, copper.darker(120)},
                         {1.0, copper.darker(180)}}),
                 copper.darker(260), 1.4);
-    // Side ports and the exhaust valve.
     for (const double side : {-1.0, 1.0}) {
-        const QPointF port(centre.x() + side * 40, centre.y() + 4);
+        const QPointF port(centre.x() + side * 32, centre.y() - 4);
         p.setPen(QPen(brass.darker(160), 1.0));
         p.setBrush(brass);
-        p.drawEllipse(port, 10, 12);
-        p.setBrush(radial(port, 8, {{0.0, QColor(120, 170, 190)}, {1.0, QColor(30, 60, 80)}}));
-        p.drawEllipse(port, 7, 9);
+        p.drawEllipse(port, 8, 10);
+        p.setBrush(radial(port, 7, {{0.0, QColor(120, 170, 190)}, {1.0, QColor(30, 60, 80)}}));
+        p.drawEllipse(port, 5.5, 7.5);
     }
+    // The exhaust valve near the crown.
     p.setPen(QPen(brass.darker(180), 1.0));
     p.setBrush(brass);
-    p.drawRoundedRect(QRectF(centre.x() + 28, centre.y() - 52, 12, 10), 2, 2);
+    const QPointF valve(centre.x() + 24, centre.y() + 30);
+    p.drawRoundedRect(QRectF(valve.x() - 5, valve.y() - 4, 10, 9), 2, 2);
 
-    // Front window with the diver's face.
-    const QPointF window(centre.x(), centre.y() + 4);
+    // Front window with the diver's face, upside down.
+    const QPointF window(centre.x(), centre.y() + 2);
     p.setPen(QPen(brass.darker(180), 1.2));
-    p.setBrush(radial(window - QPointF(8, 8), 40,
+    p.setBrush(radial(window + QPointF(-6, 6), 32,
                       {{0.0, QColor(255, 240, 180)}, {1.0, brass.darker(120)}}));
-    p.drawEllipse(window, 30, 30);
+    p.drawEllipse(window, 25, 25);
     p.setBrush(QColor(40, 70, 90));
-    p.drawEllipse(window, 24, 24);
-    const int k = f.index;
+    p.drawEllipse(window, 20, 20);
     constexpr std::array<double, 8> glance{0, -0.9, -0.9, 0, 0.9, 0.9, 0.3, 0};
     FaceLook face;
     face.hair_style = FaceLook::Hair::None;
     face.mood = (k >= 1 && k <= 6) ? FaceLook::Mood::Surprised : FaceLook::Mood::Smile;
-    face.lookX = glance[static_cast<std::size_t>(k % 8)];
+    // Turned over, the face's left is the screen's right.
+    face.lookX = -glance[static_cast<std::size_t>(k % 8)];
     p.save();
     QPainterPath glass;
-    glass.addEllipse(window, 24, 24);
+    glass.addEllipse(window, 20, 20);
     p.setClipPath(glass);
-    drawFace(p, window + QPointF(0, 3), 20, face);
-    p.setPen(QPen(QColor(90, 50, 20), 2.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawArc(QRectF(window.x() - 9, window.y() + 6, 9, 5), 0, 180 * 16);
-    p.drawArc(QRectF(window.x(), window.y() + 6, 9, 5), 0, 180 * 16);
-    // Reflection on the glass.
+    p.translate(window);
+    p.rotate(180);
+    drawFace(p, QPointF(0, 2), 17, face);
+    p.setPen(QPen(QColor(90, 50, 20), 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(-7, 5, 7, 4), 0, 180 * 16);
+    p.drawArc(QRectF(0, 5, 7, 4), 0, 180 * 16);
+    p.restore();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 70));
-    p.drawEllipse(QRectF(window.x() - 20, window.y() - 20, 18, 12));
-    p.restore();
-    // Guard bars across the window.
-    p.setPen(QPen(brass.darker(140), 2.4, Qt::SolidLine, Qt::RoundCap));
-    for (const double dx : {-9.0, 9.0})
-        p.drawLine(QPointF(window.x() + dx, window.y() - 23),
-                   QPointF(window.x() + dx, window.y() + 23));
+    p.drawEllipse(QRectF(window.x() + 2, window.y() + 4, 14, 9));
     for (int i = 0; i < 8; ++i) {
         const double a = i * 3.14159265 / 4;
-        bolt(p, window + QPointF(27 * std::cos(a), 27 * std::sin(a)), 2.2);
+        bolt(p, window + QPointF(22.5 * std::cos(a), 22.5 * std::sin(a)), 1.9);
     }
-    // Bubbles from the valve, rising further each frame of the breath.
+
+    // Breath bubbles from the valve, rising up past the body.
     if (k >= 1) {
         for (int b = 0; b < k && b < 6; ++b) {
-            const double rise = (k - b) * 5.5;
-            drawBubble(
-                p, QPointF(centre.x() + 36 + (b % 2) * 4 + rise * 0.35, centre.y() - 54 - rise + 6),
-                2.2 + (b % 3) * 0.8);
+            const double rise = (k - b) * 11.0;
+            drawBubble(p, valve + QPointF(8 + (b % 2) * 4 + std::sin(rise * 0.2) * 2, -rise),
+                       2.0 + (b % 3) * 0.8);
         }
     }
 }

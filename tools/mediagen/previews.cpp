@@ -22,8 +22,13 @@ QImage opaqueSheet(const QImage& picture) {
     return sheet;
 }
 
-QImage scaledTo(const QImage& image, QSize size) {
-    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+// The picture scaled to cover `size` and cropped to it, centred, the way the
+// scene fits a backdrop to the screen.
+QImage coverScaled(const QImage& image, QSize size) {
+    const QImage scaled =
+        image.scaled(size, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    return scaled.copy((scaled.width() - size.width()) / 2, (scaled.height() - size.height()) / 2,
+                       size.width(), size.height());
 }
 
 // The reef as it appears over the sea bed, scaled so `width` pixels of it
@@ -47,7 +52,8 @@ void paintSprite(QPainter& p, QPointF at, QSize frame, const FrameArt& art, int 
 // A small scene: background, reef and a few fish; `index` of `count`
 // animates it in a loop.
 QImage miniScene(QSize size, int index, int count) {
-    QImage scene = scaledTo(backgroundPicture(1), size);
+    QImage scene = coverScaled(backgroundPicture(1), size)
+                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter p(&scene);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -73,7 +79,7 @@ QImage miniScene(QSize size, int index, int count) {
 }  // namespace
 
 QImage backgroundPreviewSheet(int number) {
-    return opaqueSheet(scaledTo(backgroundPicture(number), kBox));
+    return opaqueSheet(coverScaled(backgroundPicture(number), kBox));
 }
 
 QImage foregroundPreviewSheet() {

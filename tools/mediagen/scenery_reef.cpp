@@ -1,16 +1,34 @@
 #include <cmath>
 #include <numbers>
+#include <tuple>
 #include <vector>
 
 #include "paint_kit.h"
 #include "prng.h"
 #include "scenery.h"
+#include "scenery_canvas.h"
 
+// The reef along the bottom of the screen. The scene repeats the picture
+// left and right of the centred copy, so it is drawn as one period of an
+// endless strip: everything that crosses an end comes back in at the other,
+// and the columns next to the ends hold only the rock shelf, which runs flat
+// across the join. Pieces the scene stands on the reef have rock to sit on.
 namespace mediagen {
 namespace {
 
 constexpr double kWidth = 784;
 constexpr double kHeight = 247;
+// Corals and boulders keep this far from either end.
+constexpr double kSeamMargin = 22;
+// Room drawn beyond both ends so shading near the ends sees the neighbours.
+constexpr double kPad = 120;
+
+// Where the scene places pieces on the reef, in the reef's own coordinates.
+const QRectF kLargeClam(640, 63, 40, 27);
+const QRectF kSmallClamLeft(576, 87, 30, 19);
+const QRectF kSmallClamRight(650, 127, 30, 19);
+const QRectF kEyes(637, 197, 30, 12);
+const QRectF kAnchor(67, 77, 76, 83);
 
 struct Piece {
     QPainterPath path;
@@ -19,17 +37,27 @@ struct Piece {
     double rimWidth = 1.0;
 };
 
-// Periodic in x with period kWidth, so the reef tiles without a seam.
-double rockTop(double x) {
+// The top of the rock shelf: periodic in x with period kWidth and level
+// where the ends meet, so the join runs flat.
+double shelfTop(double x) {
     const double u = x / kWidth * 2 * std::numbers::pi;
-    return 182 - 18 * std::sin(u * 3 + 0.7) - 10 * std::sin(u * 7 + 2.1) -
-           5 * std::sin(u * 17 + 0.3);
+    constexpr double a[] = {7, 5, 3};
+    constexpr int k[] = {2, 5, 11};
+    constexpr double phase[] = {0.7, 2.1, 0.3};
+    double y = 184;
+    double slopeAtJoin = 0;
+    for (int i = 0; i < 3; ++i) {
+        y -= a[i] * std::sin(u * k[i] + phase[i]);
+        slopeAtJoin -= a[i] * k[i] * std::cos(phase[i]);
+    }
+    return y - slopeAtJoin * std::sin(u);
 }
 
-void branchingCoral(std::vector<Piece>& out, Prng& rng, QPointF base, const QColor& colour) {
+void branchingCoral(std::vector<Piece>& out, Prng& rng, QPointF base, const QColor& colour,
+                    double size = 1.0) {
     QPainterPath coral;
     std::vector<std::tuple<QPointF, double, double, double, int>> stack{
-        {base, -90.0, rng.range(28, 40), 7.0, 0}};
+        {base, -90.0, rng.range(28, 40) * size, 7.0 * std::sqrt(size), 0}};
     while (!stack.empty()) {
         auto [from, angle, length, width, depth] = stack.back();
         stack.pop_back();
@@ -52,9 +80,10 @@ void branchingCoral(std::vector<Piece>& out, Prng& rng, QPointF base, const QCol
                    colour.darker(220), 1.0});
 }
 
-void seaFan(std::vector<Piece>& out, Prng& rng, QPointF base, const QColor& colour) {
-    const double height = rng.range(70, 110);
-    const double width = rng.range(50, 80);
+void seaFan(std::vector<Piece>& out, Prng& rng, QPointF base, const QColor& colour,
+            double size = 1.0) {
+    const double height = rng.range(70, 110) * size;
+    const double width = rng.range(50, 80) * size;
     QPainterPath fan;
     for (int i = 0; i < 14; ++i) {
         const double t = (i + 0.5) / 14.0 - 0.5;
@@ -149,8 +178,7 @@ void anemone(std::vector<Piece>& out, Prng& rng, QPointF base, const QColor& col
     out.push_back({column, colour.darker(140), colour.darker(220), 0.8});
 }
 
-void kelp(std::vector<Piece>& out, Prng& rng, QPointF base) {
-    const double height = rng.range(100, 160);
+void kelp(std::vector<Piece>& out, Prng& rng, QPointF base, double height) {
     const double sway = rng.range(8, 16);
     const double phase = rng.range(0, 6.3);
     const auto spine = sampleSpine(
@@ -185,96 +213,211 @@ void starfish(std::vector<Piece>& out, QPointF centre, double size, double turn,
                    colour.darker(220), 0.8});
 }
 
-std::vector<Piece> reefPieces() {
-    Prng rng(404);
-    std::vector<Piece> back;
-    std::vector<Piece> middle;
-    std::vector<Piece> front;
+// The outcrop the clams sit on: a shoulder for the left small clam, a flat
+// top for the large one, and a lip on its face for the right small one.
+// Under it a cave, where the eyes peer out.
+QPainterPath clamRock() {
+    const double shoulder = kSmallClamLeft.bottom() - 3;
+    const double summit = kLargeClam.bottom() - 3;
+    QPainterPath rock;
+    rock.setFillRule(Qt::WindingFill);
+    rock.moveTo(520, 214);
+    rock.cubicTo(530, 196, 536, 170, 546, 150);
+    rock.cubicTo(552, 134, 548, 116, kSmallClamLeft.left() - 12, shoulder + 2);
+    rock.quadTo(kSmallClamLeft.left() - 8, shoulder, kSmallClamLeft.left() - 2, shoulder);
+    rock.cubicTo(kSmallClamLeft.center().x(), shoulder - 1, kSmallClamLeft.right(), shoulder - 1,
+                 kSmallClamLeft.right() + 8, shoulder);
+    rock.cubicTo(kLargeClam.left() - 12, shoulder, kLargeClam.left() - 16, summit + 6,
+                 kLargeClam.left() - 8, summit + 1);
+    rock.cubicTo(kLargeClam.left() + 6, summit - 1, kLargeClam.right() - 6, summit - 1,
+                 kLargeClam.right() + 8, summit + 1);
+    rock.cubicTo(kLargeClam.right() + 20, summit + 4, 706, 104, 708, 118);
+    rock.cubicTo(712, 134, 704, 142, 714, 152);
+    rock.cubicTo(726, 164, 742, 176, 748, 192);
+    rock.cubicTo(752, 202, 752, 210, 752, 220);
+    rock.lineTo(752, kHeight + 4);
+    rock.lineTo(520, kHeight + 4);
+    rock.closeSubpath();
+    // Boulders leaning on its flanks.
+    rock.addEllipse(QPointF(548, 176), 22, 26);
+    rock.addEllipse(QPointF(730, 178), 20, 18);
+    return rock;
+}
 
-    for (int i = 0; i < 9; ++i) {
-        const double x = (i + rng.unit()) * kWidth / 9;
-        kelp(back, rng, QPointF(x, rockTop(x) + 10));
-    }
-    const QColor fanColours[] = {QColor(150, 60, 160), QColor(230, 120, 40), QColor(200, 50, 80)};
-    for (int i = 0; i < 5; ++i) {
-        const double x = (i + rng.unit()) * kWidth / 5;
-        seaFan(back, rng, QPointF(x, rockTop(x) + 6), fanColours[i % 3]);
-    }
-    const QColor coralColours[] = {QColor(240, 120, 110), QColor(250, 170, 60),
-                                   QColor(230, 210, 90), QColor(220, 90, 150)};
-    for (int i = 0; i < 9; ++i) {
-        const double x = (i + rng.unit()) * kWidth / 9;
-        branchingCoral(middle, rng, QPointF(x, rockTop(x) + 8), coralColours[i % 4]);
-    }
-    for (int i = 0; i < 5; ++i) {
-        const double x = (i + rng.unit()) * kWidth / 5;
-        tubeSponge(middle, rng, QPointF(x, rockTop(x) + 8),
-                   i % 2 ? QColor(160, 70, 170) : QColor(230, 130, 50));
-    }
-    // The rock shelf itself.
-    QPainterPath shelf;
-    shelf.moveTo(-30, kHeight + 2);
-    for (double x = -30; x <= kWidth + 30; x += 3) shelf.lineTo(x, rockTop(x));
-    shelf.lineTo(kWidth + 30, kHeight + 2);
-    shelf.closeSubpath();
-    front.push_back(
-        {shelf,
-         linear(
-             QPointF(0, 150), QPointF(0, kHeight),
-             {{0.0, QColor(120, 110, 100)}, {0.5, QColor(80, 72, 70)}, {1.0, QColor(40, 36, 40)}}),
-         QColor(30, 26, 24), 1.2});
-    for (int i = 0; i < 14; ++i) {
-        const double x = rng.range(0, kWidth);
-        const double r = rng.range(14, 30);
-        QPainterPath boulder;
-        boulder.addEllipse(QPointF(x, rockTop(x) + r * 0.8 + rng.range(0, 30)), r * 1.3, r);
-        front.push_back({boulder,
-                         radial(QPointF(x - r * 0.4, rockTop(x)), r * 2.2,
-                                {{0.0, QColor(150, 140, 126)}, {1.0, QColor(60, 54, 56)}}),
-                         QColor(30, 26, 24), 1.0});
-    }
-    for (int i = 0; i < 6; ++i) {
-        const double x = (i + rng.unit()) * kWidth / 6;
-        brainCoral(front, rng, QPointF(x, rockTop(x) + 14),
-                   i % 2 ? QColor(210, 190, 110) : QColor(140, 190, 120));
-    }
-    for (int i = 0; i < 5; ++i) {
-        const double x = (i + rng.unit()) * kWidth / 5;
-        anemone(front, rng, QPointF(x, rockTop(x) + 22),
-                i % 2 ? QColor(250, 100, 130) : QColor(120, 220, 200));
-    }
-    // Moss and encrusting life on the shelf.
-    for (int i = 0; i < 260; ++i) {
-        const double x = rng.range(0, kWidth);
-        const double y = rockTop(x) + 6 + rng.range(0, 60);
+QPainterPath rockMass() {
+    QPainterPath mass;
+    mass.setFillRule(Qt::WindingFill);
+    // The shelf.
+    mass.moveTo(-kPad, kHeight + 4);
+    for (double x = -kPad; x <= kWidth + kPad; x += 2) mass.lineTo(x, shelfTop(x));
+    mass.lineTo(kWidth + kPad, kHeight + 4);
+    mass.closeSubpath();
+    mass.addPath(clamRock());
+    // A low flat slab for the anchor to rest on.
+    QPainterPath slab;
+    const double slabTop = kAnchor.bottom() - 3;
+    slab.moveTo(48, 200);
+    slab.cubicTo(52, 180, 60, slabTop + 3, 80, slabTop);
+    slab.cubicTo(100, slabTop - 1, 122, slabTop - 1, 136, slabTop + 1);
+    slab.cubicTo(156, slabTop + 4, 164, 180, 170, 200);
+    slab.lineTo(166, 220);
+    slab.lineTo(52, 220);
+    slab.closeSubpath();
+    mass.addPath(slab);
+    // A second outcrop left of the pillars, so the clams' rock is not the
+    // only one and the repeat does not stand out; loose boulders along the
+    // shelf.
+    QPainterPath outcrop;
+    outcrop.moveTo(136, 214);
+    outcrop.cubicTo(142, 186, 150, 160, 158, 140);
+    outcrop.cubicTo(164, 122, 170, 108, 186, 104);
+    outcrop.cubicTo(200, 100, 214, 106, 226, 100);
+    outcrop.cubicTo(240, 94, 258, 100, 264, 116);
+    outcrop.cubicTo(270, 132, 268, 150, 278, 164);
+    outcrop.cubicTo(288, 178, 290, 196, 292, 214);
+    outcrop.lineTo(292, kHeight + 4);
+    outcrop.lineTo(136, kHeight + 4);
+    outcrop.closeSubpath();
+    mass.addPath(outcrop);
+    for (const auto& [x, y, rx, ry] :
+         std::initializer_list<std::tuple<double, double, double, double>>{
+             {150, 190, 26, 20},
+             {300, 196, 22, 14},
+             {372, 200, 26, 15},
+             {452, 196, 24, 15},
+             {498, 204, 30, 18},
+             {48, 214, 26, 16},
+             {760 - kSeamMargin - 20, 206, 20, 13}})
+        mass.addEllipse(QPointF(x, y), rx, ry);
+    return mass;
+}
+
+// An elliptical swelling (or hollow) of the rock's relief with soft sides.
+float swelling(double x, double y, QPointF centre, double rx, double ry) {
+    const double dx = (x - centre.x()) / rx;
+    const double dy = (y - centre.y()) / ry;
+    const double d = std::sqrt(dx * dx + dy * dy);
+    return float(1.0 - smoothStep(0.6f, 1.2f, float(d)));
+}
+
+// The lip under the right small clam stands out of the rock; the niche
+// above it and the eyes' cave sink in.
+const QPointF kLip(kSmallClamRight.center().x() + 3, kSmallClamRight.bottom() + 1);
+const QPointF kNiche(kSmallClamRight.center().x() + 1, kSmallClamRight.center().y() - 1);
+
+// A crevice in the second outcrop echoes the eyes' cave.
+const QPointF kCrevice(218, 190);
+
+float carving(double x, double y) {
+    return 0.9f * swelling(x, y, kLip, 26, 5) - 0.5f * swelling(x, y, kNiche, 22, 14) -
+           1.3f * swelling(x, y, kEyes.center(), 26, 15) - 1.0f * swelling(x, y, kCrevice, 20, 11);
+}
+
+QImage rockPicture() {
+    Layer rock(QRectF(-kPad, 0, kWidth + 2 * kPad, kHeight), 1.0, [](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        for (const double shift : {-kWidth, 0.0, kWidth}) {
+            p.save();
+            p.translate(shift, 0);
+            p.setBrush(linear(QPointF(0, 80), QPointF(0, kHeight),
+                              {{0.0, QColor(150, 138, 126)},
+                               {0.45, QColor(116, 104, 98)},
+                               {1.0, QColor(52, 46, 52)}}));
+            p.drawPath(rockMass());
+            // The dark inside of the cave, the niche and the lip's lit top.
+            p.setBrush(radial(kEyes.center(), 26,
+                              {{0.0, QColor(8, 6, 10)},
+                               {0.7, QColor(20, 16, 20)},
+                               {1.0, QColor(60, 50, 50, 0)}}));
+            p.drawEllipse(kEyes.center(), 26, 16);
+            p.setBrush(radial(kCrevice, 20,
+                              {{0.0, QColor(14, 10, 14)},
+                               {0.7, QColor(28, 22, 26)},
+                               {1.0, QColor(60, 50, 50, 0)}}));
+            p.drawEllipse(kCrevice, 20, 12);
+            p.setBrush(
+                radial(kNiche, 22, {{0.0, QColor(40, 34, 38, 160)}, {1.0, QColor(40, 34, 38, 0)}}));
+            p.drawEllipse(kNiche, 22, 14);
+            p.setBrush(QColor(176, 164, 146));
+            p.drawEllipse(kLip + QPointF(0, -2), 25, 3);
+            p.restore();
+        }
+    });
+    // Noise periodic over the reef's width: 784 = 20 cells of 39.2.
+    constexpr double cell = kWidth / 20;
+    Layer::Lighting light;
+    light.roundness = 9;
+    light.steepness = 14;
+    light.ambient = 0.42f;
+    light.diffuse = 0.85f;
+    rock.relief(light, [&](double x, double y) {
+        return 0.5f * fractalNoise(x / cell, y / 30.0, 3, 71, 20) +
+               0.25f * (1.0f - std::abs(fractalNoise(x / (cell / 2), y / 14.0, 2, 72, 40))) +
+               carving(x, y);
+    });
+    rock.shade([&](double x, double y, float depth, Tint& c) {
+        // Coralline crusts and algae in patches, lit tops.
+        const float crust = smoothStep(0.1f, 0.5f, fractalNoise(x / cell, y / 22.0, 3, 73, 20));
+        const float algae =
+            smoothStep(0.0f, 0.4f, fractalNoise(x / (cell / 2), y / 16.0, 2, 74, 40));
+        const float top = std::exp(-depth / 7.0f);
+        c = blend(c, Tint{176, 96, 128}, 0.45f * crust);
+        c = blend(c, Tint{96, 140, 80}, 0.5f * algae * (0.3f + 0.7f * top));
+        c = scaled(c, 1.0f + 0.3f * top);
+    });
+    return rock.image().copy(int(kPad), 0, int(kWidth), int(kHeight));
+}
+
+// What grows on and around the rock: behind it, then in front of it.
+void reefLife(std::vector<Piece>& behind, std::vector<Piece>& front) {
+    Prng rng(404);
+    const QColor pink(240, 120, 110), amber(250, 170, 60), lemon(230, 210, 90), rose(220, 90, 150),
+        violet(150, 60, 160), orange(230, 120, 40), crimson(200, 50, 80);
+    // Kelp and fans behind the rock.
+    for (const auto& [x, height] : std::initializer_list<std::pair<double, double>>{
+             {34, 150}, {238, 120}, {528, 170}, {736, 130}})
+        kelp(behind, rng, QPointF(x, shelfTop(x) + 10), height);
+    seaFan(behind, rng, QPointF(272, shelfTop(272) + 6), violet, 0.8);
+    seaFan(behind, rng, QPointF(544, 150), orange, 0.9);
+    seaFan(behind, rng, QPointF(338, shelfTop(338) + 6), crimson, 0.6);
+    seaFan(behind, rng, QPointF(160, 150), orange, 0.55);
+    // Corals and sponges along the shelf, low where the pillars, the sign
+    // and the centre piece stand.
+    branchingCoral(behind, rng, QPointF(60, shelfTop(60) + 8), pink, 0.9);
+    branchingCoral(behind, rng, QPointF(236, 104), lemon, 0.8);
+    branchingCoral(behind, rng, QPointF(318, shelfTop(318) + 8), rose, 0.6);
+    branchingCoral(behind, rng, QPointF(486, shelfTop(486) + 8), amber, 0.75);
+    branchingCoral(behind, rng, QPointF(724, 176), pink, 0.7);
+    tubeSponge(behind, rng, QPointF(280, shelfTop(280) + 8), orange);
+    tubeSponge(behind, rng, QPointF(460, shelfTop(460) + 8), violet);
+    tubeSponge(behind, rng, QPointF(700, 116), QColor(230, 130, 50));
+    // In front: brain corals, anemones, starfish and encrusting life.
+    brainCoral(front, rng, QPointF(196, 108), QColor(210, 190, 110));
+    brainCoral(front, rng, QPointF(352, shelfTop(352) + 14), QColor(140, 190, 120));
+    brainCoral(front, rng, QPointF(520, 210), QColor(210, 190, 110));
+    brainCoral(front, rng, QPointF(96, 214), QColor(140, 190, 120));
+    anemone(front, rng, QPointF(258, shelfTop(258) + 18), QColor(120, 220, 200));
+    anemone(front, rng, QPointF(410, shelfTop(410) + 20), QColor(250, 100, 130));
+    anemone(front, rng, QPointF(600, 206), QColor(120, 220, 200));
+    anemone(front, rng, QPointF(742, 204), QColor(250, 100, 130));
+    for (int i = 0; i < 220; ++i) {
+        const double x = rng.range(kSeamMargin, kWidth - kSeamMargin);
+        const double y = std::max(shelfTop(x), 150.0) + 8 + rng.range(0, 60);
         QPainterPath dot;
-        dot.addEllipse(QPointF(x, y), rng.range(1.5, 4), rng.range(1, 2.5));
+        dot.addEllipse(QPointF(x, y), rng.range(1.5, 3.5), rng.range(1, 2.2));
         const QColor c = i % 4 == 0 ? QColor(200, 120, 160)
                                     : QColor(70 + rng.below(40), 110 + rng.below(50), 70);
         front.push_back({dot, c, c, 0.1});
     }
-    for (int i = 0; i < 4; ++i) {
-        const double x = (i + rng.unit()) * kWidth / 4;
-        starfish(front, QPointF(x, rockTop(x) + 30 + rng.range(0, 30)), rng.range(7, 11),
-                 rng.range(0, 1.2), i % 2 ? QColor(240, 110, 40) : QColor(200, 60, 130));
-    }
-    std::vector<Piece> all = std::move(back);
-    all.insert(all.end(), middle.begin(), middle.end());
-    all.insert(all.end(), front.begin(), front.end());
-    return all;
+    starfish(front, QPointF(154, 228), 8, 0.4, QColor(240, 110, 40));
+    starfish(front, QPointF(446, 232), 9, 1.0, QColor(200, 60, 130));
+    starfish(front, QPointF(688, 226), 7, 0.2, QColor(240, 110, 40));
 }
 
-}  // namespace
-
-QImage reefCoverage() {
-    QImage image(static_cast<int>(kWidth), static_cast<int>(kHeight),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    // Each piece is drawn once per period so whatever crosses an edge comes
+void paintPieces(QPainter& p, const std::vector<Piece>& pieces) {
+    // Each piece is drawn once per period, so one that crosses an end comes
     // back in at the other.
-    for (const Piece& piece : reefPieces()) {
+    for (const Piece& piece : pieces) {
         for (const double shift : {-kWidth, 0.0, kWidth}) {
             p.save();
             p.translate(shift, 0);
@@ -282,6 +425,22 @@ QImage reefCoverage() {
             p.restore();
         }
     }
+}
+
+}  // namespace
+
+QImage reefCoverage() {
+    std::vector<Piece> behind;
+    std::vector<Piece> front;
+    reefLife(behind, front);
+    QImage image(static_cast<int>(kWidth), static_cast<int>(kHeight),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintPieces(p, behind);
+    p.drawImage(0, 0, rockPicture());
+    paintPieces(p, front);
     return image;
 }
 
