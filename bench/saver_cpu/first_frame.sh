@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The time from starting the program to its first composed frame on screen,
 # on a private Xvfb screen, as the median of several starts.
-# usage: bench/saver_cpu/first_frame.sh BLUVESSA MEDIA_WINDOWS_DIR [WIDTHxHEIGHT] [RUNS]
+# usage: bench/saver_cpu/first_frame.sh BLUVESSA MEDIA_WINDOWS_DIR [WIDTHxHEIGHT] [RUNS] [OPTION...]
+# (the options go to bluvessa, e.g. --scale 1)
 set -euo pipefail
 bluvessa=$1
 media=$2
 geometry=${3:-3840x2160}
 runs=${4:-3}
+shift $(( $# < 4 ? $# : 4 ))
 
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -25,7 +27,7 @@ for run in $(seq "$runs"); do
     err="$work/err$run"
     : > "$err"
     start=$(date +%s.%N)
-    "$bluvessa" /s 2> "$err" &
+    "$bluvessa" /s "$@" 2> "$err" &
     pid=$!
     for _ in $(seq 200); do grep -q "first frame shown" "$err" && break; sleep 0.02; done
     kill "$pid" 2>/dev/null || true
