@@ -33,7 +33,7 @@ void swimMaid(QPainter& p, const FrameInfo& f) {
     const double w = f.size.width();
     const double h = f.size.height();
     const QPointF neck(w * 0.7, h * 0.44);
-    const QPointF tailEnd(w * 0.2, h * 0.53);
+    const QPointF tailEnd(w * 0.22, h * 0.53);
     const QPointF along = tailEnd - neck;
     const auto at = [&](double t) {
         // The body bends in a wave that grows towards the tail; the chest
