@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "media_files.h"
 #include "sheet_checks.h"
 
@@ -95,6 +97,36 @@ INSTANTIATE_TEST_SUITE_P(Pack, TurningSheet,
 INSTANTIATE_TEST_SUITE_P(
     Pack, AnimatedSheet,
     ::testing::ValuesIn(sheetsWhere([](const SheetSpec& s) { return s.frames > 1; })), sheetName);
+
+// Whether any opaque mask pixel lies on the outer edge of the frame.
+bool touchesFrameEdge(const QImage& sheet, const QRect& frame) {
+    for (int x = frame.left(); x <= frame.right(); ++x)
+        if (isBlack(sheet.pixel(x, frame.top())) || isBlack(sheet.pixel(x, frame.bottom())))
+            return true;
+    for (int y = frame.top(); y <= frame.bottom(); ++y)
+        if (isBlack(sheet.pixel(frame.left(), y)) || isBlack(sheet.pixel(frame.right(), y)))
+            return true;
+    return false;
+}
+
+TEST(Framing, DrawingsKeepClearOfTheirFrameEdges) {
+    // Pictures drawn whole inside their frames: a clipped fin, hand or lid
+    // would show as a straight cut on screen.
+    for (const char* file :
+         {"bv_whale.bmp", "bv_hammerhead.bmp", "bv_manatee.bmp", "bv_scubadiver.bmp",
+          "bv_swimmaid.bmp", "bv_lifeguard.bmp", "bv_treasure.bmp"}) {
+        const auto spec = std::find_if(standardSheets().begin(), standardSheets().end(),
+                                       [&](const SheetSpec& s) { return s.file == file; });
+        ASSERT_NE(spec, standardSheets().end()) << file;
+        const QImage sheet = loadPicture(file);
+        for (int k = 0; k < spec->frames * strips(*spec); ++k)
+            EXPECT_FALSE(touchesFrameEdge(sheet, QRect(k * spec->frameWidth, spec->frameHeight,
+                                                       spec->frameWidth, spec->frameHeight)))
+                << file << " frame " << k;
+    }
+    const QImage dude = loadPicture("bv_scubadude.bmp");
+    EXPECT_FALSE(touchesFrameEdge(dude, QRect(276, 0, 92, 155))) << "bv_scubadude.bmp";
+}
 
 TEST(ClamSheet, HoldsLargeAndSmallClamsOverOneMaskRow) {
     const QImage sheet = loadPicture("bv_clam.bmp");

@@ -22,6 +22,19 @@ void limb(QPainter& p, QPointF from, QPointF elbow, QPointF to, double width,
     fillWithRim(p, taperedPath(spine, width, width * 0.8), colour, colour.darker(190), 0.8);
 }
 
+// A limb whose round ends never cut holes where they overlap its sides.
+void solidLimb(QPainter& p, QPointF from, QPointF elbow, QPointF to, double width,
+               const QColor& colour) {
+    const auto spine = sampleSpine(
+        [&](double t) {
+            const QPointF a = from + (elbow - from) * t;
+            const QPointF b = elbow + (to - elbow) * t;
+            return a + (b - a) * t;
+        },
+        12);
+    fillWithRim(p, solidTaperedPath(spine, width, width * 0.8), colour, colour.darker(190), 0.8);
+}
+
 void sandPatch(QPainter& p, QRectF area) {
     QPainterPath sand;
     sand.addEllipse(area);
@@ -101,12 +114,15 @@ void evilRelic(QPainter& p, const FrameInfo&) {
 }
 
 void lifeGuard(QPainter& p, const FrameInfo& f) {
-    // Standing on the sea bed, whistle round the neck, waving hello.
-    const double wave = f.progress();  // 0 arm low .. 1 arm high
-    sandPatch(p, QRectF(8, 146, 75, 10));
+    // Standing on the sea bed, whistle round the neck, waving hello: the
+    // frames play forwards and back, the raised forearm rocking from the
+    // right to the left of the elbow and back.
+    const double wave = f.progress();
+    sandPatch(p, QRectF(8, 143, 75, 10));
     const QColor shorts(220, 40, 40);
     for (const double x : {38.0, 54.0})
-        limb(p, QPointF(x, 100), QPointF(x, 122), QPointF(x + (x < 45 ? -2 : 2), 146), 11, skin);
+        solidLimb(p, QPointF(x, 100), QPointF(x, 122), QPointF(x + (x < 45 ? -2 : 2), 146), 11,
+                  skin);
     QPainterPath trunks;
     trunks.addRoundedRect(QRectF(30, 86, 32, 24), 4, 4);
     fillWithRim(p, trunks,
@@ -126,17 +142,25 @@ void lifeGuard(QPainter& p, const FrameInfo& f) {
                 linear(QPointF(14, 0), QPointF(26, 0),
                        {{0.0, QColor(255, 120, 60)}, {1.0, QColor(220, 60, 20)}}),
                 QColor(120, 30, 10));
-    limb(p, QPointF(32, 52), QPointF(22, 68), QPointF(27, 88), 8, skin);
-    // Waving arm.
-    const double upper = (70 - 110 * wave) * std::numbers::pi / 180.0;
-    const double fore = (80 - 160 * wave) * std::numbers::pi / 180.0;
+    solidLimb(p, QPointF(32, 52), QPointF(22, 68), QPointF(27, 88), 8, skin);
+    // Waving arm: the upper arm raised out to the side, the forearm up.
+    const double tilt = (24 - 46 * wave) * std::numbers::pi / 180.0;
     const QPointF shoulder(60, 52);
-    const QPointF elbow = shoulder + QPointF(14 * std::cos(upper) + 4, 14 * std::sin(upper));
-    const QPointF hand = elbow + QPointF(13 * std::cos(fore) + 3, 13 * std::sin(fore));
-    limb(p, shoulder, elbow, hand, 8, skin);
+    const QPointF elbow(71, 42);
+    const QPointF hand = elbow + QPointF(15 * std::sin(tilt), -15 * std::cos(tilt));
+    solidLimb(p, shoulder, (shoulder + elbow) / 2 + QPointF(1, 1), elbow, 8, skin);
+    solidLimb(p, elbow, (elbow + hand) / 2, hand, 7, skin);
+    // An open hand: palm and thumb.
+    p.save();
+    p.translate(hand);
+    p.rotate(tilt * 180.0 / std::numbers::pi);
     p.setPen(QPen(skinShade(skin), 0.7));
     p.setBrush(skin);
-    p.drawEllipse(hand, 4.5, 4.5);
+    p.drawEllipse(QPointF(-3.2, 0.5), 1.8, 3.0);
+    p.drawEllipse(QPointF(0, -1.5), 4.0, 4.8);
+    p.setPen(QPen(skinShade(skin), 0.6));
+    for (const double x : {-1.5, 0.5, 2.5}) p.drawLine(QPointF(x, -6), QPointF(x, -3.5));
+    p.restore();
     // Whistle on a cord.
     p.setPen(QPen(QColor(30, 80, 200), 1.0));
     p.setBrush(Qt::NoBrush);
@@ -302,77 +326,183 @@ void bather(QPainter& p, const FrameInfo& f) {
 }
 
 void treasure(QPainter& p, const FrameInfo& f) {
-    // Frame 0 shut; the lid lifts over frames 1 to 3, showing the hoard.
+    // A chest seen from the front and a little above. Frame 0 is shut; over
+    // frames 1 to 3 the lid tips back on its rear hinge, showing its red
+    // lining and the hoard inside. The lid is a half barrel turned in depth
+    // and projected, so it rises behind the chest and never swings through it.
     const double open = f.progress();
     const QColor wood(130, 80, 40);
     const QColor iron(70, 64, 60);
-    const QRectF box(10, 52, 89, 38);
-    sandPatch(p, QRectF(0, 82, 109, 12));
-    // Hoard heaped behind the front of the chest.
+    const QColor rim = wood.darker(250);
+    const double left = 12;
+    const double right = 97;
+    const double frontTop = 58;  // the front top edge of the chest
+    const double frontBottom = 86;
+    const double depth = 28;
+    const double bulge = 12;
+    const double elevation = 24 * std::numbers::pi / 180.0;
+    const double angle = 105 * open * std::numbers::pi / 180.0;
+    // Depth Y (up) and Z (towards the viewer) to the picture's y.
+    const auto project = [&](double y, double z) {
+        return frontTop - (y * std::cos(elevation) - z * std::sin(elevation));
+    };
+    const double backTop = project(0, -depth);
+
+    sandPatch(p, QRectF(2, 81, 105, 10));
+
+    // The lid's cross-section: the barrel arc from the front edge over to
+    // the hinge, closed by the flat underside, turned about the hinge.
+    struct Point {
+        double y;
+        double z;
+    };
+    std::vector<Point> section;
+    constexpr int arcSteps = 14;
+    for (int i = 0; i <= arcSteps; ++i) {
+        const double t = double(i) / arcSteps;
+        section.push_back({bulge * std::sin(std::numbers::pi * t),
+                           -depth * (1 - std::cos(std::numbers::pi * t)) / 2});
+    }
+    for (Point& pt : section) {
+        const double ry = pt.y;
+        const double rz = pt.z + depth;
+        pt = {ry * std::cos(angle) + rz * std::sin(angle),
+              -ry * std::sin(angle) + rz * std::cos(angle) - depth};
+    }
+    const double centreY = (section.front().y + section.back().y + section[arcSteps / 2].y) / 3;
+    const double centreZ = (section.front().z + section.back().z + section[arcSteps / 2].z) / 3;
+    const auto drawLid = [&] {
+        double top = 1e9;
+        double bottom = -1e9;
+        const std::size_t n = section.size();
+        for (const Point& pt : section) {
+            top = std::min(top, project(pt.y, pt.z));
+            bottom = std::max(bottom, project(pt.y, pt.z));
+        }
+        // The barrel's ends round off the lid's upper corners.
+        const double round = std::min(9.0, (bottom - top) * 0.6);
+        QPainterPath outline;
+        outline.moveTo(left, bottom);
+        outline.lineTo(left, top + round);
+        outline.quadTo(left, top, left + round, top);
+        outline.lineTo(right - round, top);
+        outline.quadTo(right, top, right, top + round);
+        outline.lineTo(right, bottom);
+        outline.closeSubpath();
+        p.save();
+        p.setClipPath(outline);
+        QPainterPath outerFace;
+        for (std::size_t i = 0; i < n; ++i) {
+            const Point a = section[i];
+            const Point b = section[(i + 1) % n];
+            const bool underside = i + 1 == n;
+            // Outward normal of this face and whether it faces the viewer.
+            double ny = -(b.z - a.z);
+            double nz = b.y - a.y;
+            const double len = std::hypot(ny, nz);
+            ny /= len;
+            nz /= len;
+            if (ny * ((a.y + b.y) / 2 - centreY) + nz * ((a.z + b.z) / 2 - centreZ) < 0) {
+                ny = -ny;
+                nz = -nz;
+            }
+            const double facing = ny * std::sin(elevation) + nz * std::cos(elevation);
+            const double ya = project(a.y, a.z);
+            const double yb = project(b.y, b.z);
+            if (facing <= 0) continue;
+            const double light = std::clamp(0.5 + 0.6 * (ny * 0.8 + nz * 0.6), 0.55, 1.15);
+            const QColor base = underside ? QColor(170, 36, 48) : wood;
+            const QRectF band(left, std::min(ya, yb), right - left, std::abs(yb - ya) + 0.6);
+            p.fillRect(band, light >= 1 ? base.lighter(int(100 * light))
+                                        : base.darker(int(100 / std::max(light, 0.3))));
+            if (!underside) outerFace.addRect(band);
+        }
+        // Iron bands over the outside of the lid, the hasp while it is low.
+        p.save();
+        p.setClipPath(outerFace);
+        p.setPen(Qt::NoPen);
+        p.setBrush(iron.lighter(120));
+        for (const double x : {18.0, 85.0}) p.drawRect(QRectF(x, top, 6, bottom - top));
+        p.restore();
+        // The lip where the outside meets the lining.
+        p.setPen(QPen(rim, 1.0));
+        const double lip = project(section.front().y, section.front().z);
+        if (open > 0) p.drawLine(QPointF(left, lip), QPointF(right, lip));
+        p.restore();
+        p.setPen(QPen(rim, 1.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(outline);
+        // The hasp hangs from the front edge while the lid is low.
+        if (open < 0.5) {
+            const double edge = project(section.front().y, section.front().z);
+            p.setPen(QPen(QColor(120, 80, 10), 0.8));
+            p.setBrush(QColor(220, 180, 60));
+            p.drawRoundedRect(QRectF(50.5, edge - 2, 8, 7), 1.5, 1.5);
+        }
+    };
+
+    const bool lidBehind = angle > std::numbers::pi / 2;
+    if (lidBehind) drawLid();
+
+    // Inside the chest: a dark hold heaped with coins, gems and pearls.
+    QPainterPath hold;
+    hold.addRect(QRectF(left, backTop, right - left, frontTop - backTop));
+    p.setPen(Qt::NoPen);
+    p.setBrush(linear(QPointF(0, backTop), QPointF(0, frontTop),
+                      {{0.0, wood.darker(260)}, {1.0, wood.darker(180)}}));
+    p.drawPath(hold);
     if (open > 0) {
         p.save();
         p.setPen(QPen(QColor(150, 100, 10), 0.6));
         Prng coins(9);
-        for (int i = 0; i < 46; ++i) {
-            const double x = coins.range(14, 95);
-            const double y =
-                56 - std::sin((x - 10) / 89 * std::numbers::pi) * 9 * open + coins.range(0, 6);
+        for (int i = 0; i < 52; ++i) {
+            const double x = coins.range(left + 3, right - 3);
+            const double heap = std::sin((x - left) / (right - left) * std::numbers::pi);
+            const double y = frontTop - 2 - heap * (frontTop - backTop + 3) * coins.unit();
             p.setBrush(radial(QPointF(x - 1, y - 1), 3.5,
                               {{0.0, QColor(255, 245, 160)}, {1.0, QColor(220, 160, 20)}}));
             p.drawEllipse(QPointF(x, y), 3.2, 2.4);
         }
         p.setBrush(QColor(230, 30, 60));
-        p.drawEllipse(QPointF(36, 49 - 6 * open), 3, 3);
+        p.drawEllipse(QPointF(36, backTop + 3), 3, 3);
         p.setBrush(QColor(40, 200, 90));
-        p.drawEllipse(QPointF(70, 48 - 6 * open), 3, 3);
+        p.drawEllipse(QPointF(72, backTop + 2), 3, 3);
         p.setBrush(QColor(245, 245, 240));
         for (int i = 0; i < 7; ++i)
-            p.drawEllipse(QPointF(46 + i * 3.5, 50 - 5 * open + std::sin(i * 0.9) * 1.5), 1.6, 1.6);
+            p.drawEllipse(QPointF(46 + i * 3.5, backTop + 4 + std::sin(i * 0.9) * 1.5), 1.6, 1.6);
         p.restore();
     }
+
+    // The front of the chest.
+    const QRectF box(left, frontTop, right - left, frontBottom - frontTop);
     QPainterPath front;
-    front.addRoundedRect(box, 3, 3);
+    front.addRoundedRect(box, 2.5, 2.5);
     fillWithRim(p, front,
                 linear(box.topLeft(), box.bottomLeft(),
                        {{0.0, wood.lighter(130)}, {1.0, wood.darker(140)}}),
-                wood.darker(250), 1.2);
+                rim, 1.2);
     p.setPen(QPen(wood.darker(160), 0.8));
-    for (int i = 1; i < 4; ++i)
-        p.drawLine(QPointF(box.left(), box.top() + i * 9.5),
-                   QPointF(box.right(), box.top() + i * 9.5));
+    for (int i = 1; i < 3; ++i)
+        p.drawLine(QPointF(box.left(), box.top() + i * box.height() / 3),
+                   QPointF(box.right(), box.top() + i * box.height() / 3));
     p.setPen(Qt::NoPen);
-    p.setBrush(linear(QPointF(0, 52), QPointF(0, 90), {{0.0, iron.lighter(140)}, {1.0, iron}}));
-    for (const double x : {16.0, 87.0}) p.drawRect(QRectF(x, box.top(), 6, box.height()));
+    p.setBrush(linear(QPointF(0, box.top()), QPointF(0, box.bottom()),
+                      {{0.0, iron.lighter(140)}, {1.0, iron}}));
+    for (const double x : {18.0, 85.0}) p.drawRect(QRectF(x, box.top(), 6, box.height()));
     p.setBrush(QColor(220, 180, 60));
-    p.drawRoundedRect(QRectF(47, 58, 15, 16), 2, 2);
+    p.drawRoundedRect(QRectF(47.5, 63, 14, 14), 2, 2);
     p.setBrush(QColor(30, 20, 10));
-    p.drawEllipse(QPointF(54.5, 64), 2, 2);
-    p.drawRect(QRectF(53.7, 64, 1.6, 5));
-    // The lid: a half barrel hinged at the back edge, tipping back as it opens.
-    const QPointF hinge(box.right() - 2, box.top());
-    p.save();
-    p.translate(hinge);
-    p.rotate(-62 * open);
-    p.translate(-hinge);
-    QPainterPath lid;
-    lid.moveTo(box.left(), box.top());
-    lid.cubicTo(box.left(), box.top() - 26, box.right(), box.top() - 26, box.right(), box.top());
-    lid.closeSubpath();
-    fillWithRim(p, lid,
-                linear(QPointF(0, box.top() - 22), QPointF(0, box.top()),
-                       {{0.0, wood.lighter(140)}, {1.0, wood.darker(110)}}),
-                wood.darker(250), 1.2);
-    p.setClipPath(lid);
-    p.setPen(Qt::NoPen);
-    p.setBrush(linear(QPointF(0, 30), QPointF(0, 52), {{0.0, iron.lighter(150)}, {1.0, iron}}));
-    for (const double x : {16.0, 87.0}) p.drawRect(QRectF(x, box.top() - 30, 6, 30));
-    p.restore();
+    p.drawEllipse(QPointF(54.5, 68), 2, 2);
+    p.drawRect(QRectF(53.7, 68, 1.6, 5));
+
+    if (!lidBehind) drawLid();
+
     // A golden glow once it is open.
     if (open > 0.5) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 240, 150, 220));
         for (int i = 0; i < 5; ++i) {
-            const QPointF star(26 + i * 15, 38 - (i % 2) * 8 - open * 4);
+            const QPointF star(26 + i * 14.5, 14 + (i % 2) * 9 + (1 - open) * 8);
             QPainterPath sparkle;
             sparkle.moveTo(star + QPointF(0, -4));
             sparkle.lineTo(star + QPointF(1, -1));

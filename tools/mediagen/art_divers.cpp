@@ -171,17 +171,20 @@ void diverHead(QPainter& p, const FrameInfo& f) {
 }
 
 void scubaDude(QPainter& p, const FrameInfo& f) {
-    // Standing on the sea bed, puzzled. The three frames share one outline
-    // (the sheet has a single mask): only the face changes.
+    // Standing on the sea bed, waving hello. The three frames share one
+    // outline (the sheet has a single mask): frame 0 holds the hand up, frames
+    // 1 and 2 flick it out and in. Every frame fills the sweep of all three
+    // hands, a pale blur of motion wherever its own hand is not.
     const QColor suit(34, 38, 50);
     const QColor rim(8, 8, 12);
+    const QColor skin(240, 196, 160);
     const double cx = 46;
     // Fins.
     for (const double side : {-1.0, 1.0}) {
         QPainterPath fin;
-        fin.moveTo(cx + side * 6, 138);
-        fin.lineTo(cx + side * 26, 152);
-        fin.quadTo(cx + side * 15, 156, cx + side * 3, 153);
+        fin.moveTo(cx + side * 6, 136);
+        fin.lineTo(cx + side * 25, 148);
+        fin.quadTo(cx + side * 15, 152, cx + side * 3, 149.5);
         fin.closeSubpath();
         fillWithRim(p, fin, QColor(250, 200, 30), rim);
     }
@@ -196,10 +199,10 @@ void scubaDude(QPainter& p, const FrameInfo& f) {
                 rim);
     // Legs and body.
     for (const double side : {-1.0, 1.0})
-        fillWithRim(
-            p,
-            taperedPath({{cx + side * 8, 96}, {cx + side * 9, 118}, {cx + side * 9, 140}}, 13, 10),
-            suit, rim);
+        fillWithRim(p,
+                    solidTaperedPath(
+                        {{cx + side * 8, 96}, {cx + side * 9, 116}, {cx + side * 9, 137}}, 13, 10),
+                    suit, rim);
     QPainterPath torso;
     torso.addRoundedRect(QRectF(cx - 17, 48, 34, 52), 10, 10);
     fillWithRim(
@@ -211,27 +214,61 @@ void scubaDude(QPainter& p, const FrameInfo& f) {
     p.drawRect(QRectF(cx - 17, 62, 34, 3));
     p.setBrush(QColor(230, 200, 40));
     p.drawRect(QRectF(cx - 17, 90, 34, 5));
-    // One arm hangs, the other hand scratches the hood.
-    fillWithRim(p, taperedPath({{cx - 16, 54}, {cx - 24, 74}, {cx - 22, 94}}, 9, 8),
-                suit.lighter(120), rim);
-    fillWithRim(p, taperedPath({{cx + 16, 54}, {cx + 30, 48}, {cx + 24, 26}}, 9, 8),
+    // One arm hangs at his side.
+    fillWithRim(p, solidTaperedPath({{cx - 16, 54}, {cx - 24, 74}, {cx - 22, 94}}, 9, 8),
                 suit.lighter(120), rim);
     p.setPen(QPen(QColor(150, 110, 80), 0.7));
-    p.setBrush(QColor(240, 196, 160));
+    p.setBrush(skin);
     p.drawEllipse(QPointF(cx - 22, 97), 4, 4);
-    p.drawEllipse(QPointF(cx + 22, 23), 4.5, 4.5);
-    // Hooded head with mask.
+    // The other is raised, upper arm out to the side, forearm up.
+    const QPointF shoulder(cx + 15, 55);
+    const QPointF elbow(cx + 29, 45);
+    fillWithRim(p,
+                solidTaperedPath({shoulder, (shoulder + elbow) / 2 + QPointF(1, 1), elbow}, 9, 8.5),
+                suit.lighter(120), rim);
+    constexpr std::array<double, 3> tilts{0.0, 20.0, -20.0};
+    const auto handAt = [&](double tilt) {
+        const double a = tilt * std::numbers::pi / 180.0;
+        return elbow + QPointF(14 * std::sin(a), -14 * std::cos(a));
+    };
+    const auto forearm = [&](double tilt) {
+        const QPointF hand = handAt(tilt);
+        QPainterPath shape = solidTaperedPath({elbow, (elbow + hand) / 2, hand}, 8.5, 7.5);
+        QPainterPath palm;
+        palm.addEllipse(hand + QPointF(0, -2), 5.2, 5.8);
+        return shape.united(palm);
+    };
+    QPainterPath sweep;
+    for (const double tilt : tilts) sweep = sweep.united(forearm(tilt));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(196, 228, 246));
+    p.drawPath(sweep);
+    const double tilt = tilts[static_cast<std::size_t>(f.index % 3)];
+    const QPointF hand = handAt(tilt);
+    fillWithRim(p, solidTaperedPath({elbow, (elbow + hand) / 2, hand}, 8.5, 7.5), suit.lighter(120),
+                rim);
+    p.save();
+    p.translate(hand);
+    p.rotate(tilt);
+    p.setPen(QPen(QColor(150, 110, 80), 0.7));
+    p.setBrush(skin);
+    p.drawEllipse(QPointF(-4, 0.5), 1.8, 3.0);
+    p.drawEllipse(QPointF(0, -2), 4.2, 5.0);
+    p.setPen(QPen(QColor(170, 120, 90), 0.6));
+    for (const double x : {-1.6, 0.4, 2.4}) p.drawLine(QPointF(x, -6.6), QPointF(x, -4));
+    p.restore();
+    // Hooded head with mask: a black rubber frame, clear glass.
     QPainterPath hood;
     hood.addEllipse(QPointF(cx, 30), 17, 19);
     fillWithRim(p, hood, radial(QPointF(cx - 6, 22), 22, {{0.0, suit.lighter(170)}, {1.0, suit}}),
                 rim);
     QPainterPath mask;
     mask.addRoundedRect(QRectF(cx - 13, 17, 26, 20), 7, 7);
-    fillWithRim(p, mask, QColor(120, 170, 200), QColor(220, 50, 40), 2.2);
+    fillWithRim(p, mask, QColor(120, 170, 200), QColor(16, 18, 24), 2.4);
     FaceLook face;
     face.hair_style = FaceLook::Hair::None;
-    face.mood = f.index == 0 ? FaceLook::Mood::Smile : FaceLook::Mood::Worried;
-    face.lookX = f.index == 1 ? -1.0 : (f.index == 2 ? 1.0 : 0.0);
+    face.mood = FaceLook::Mood::Smile;
+    face.lookX = f.index == 1 ? 0.8 : (f.index == 2 ? 0.3 : 0.5);
     p.save();
     p.setClipPath(mask);
     drawFace(p, QPointF(cx, 30), 14, face);
@@ -239,6 +276,9 @@ void scubaDude(QPainter& p, const FrameInfo& f) {
     p.setBrush(QColor(255, 255, 255, 80));
     p.drawEllipse(QRectF(cx - 11, 18, 9, 6));
     p.restore();
+    p.setPen(QPen(QColor(250, 200, 40), 1.2));
+    p.drawLine(QPointF(cx - 16.5, 26), QPointF(cx - 13.5, 26));
+    p.drawLine(QPointF(cx + 13.5, 26), QPointF(cx + 16.5, 26));
     p.setPen(QPen(QColor(20, 20, 24), 1.0));
     p.setBrush(QColor(80, 80, 90));
     p.drawEllipse(QPointF(cx, 42), 5, 4);

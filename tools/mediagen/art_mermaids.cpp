@@ -21,47 +21,52 @@ void limb(QPainter& p, QPointF from, QPointF elbow, QPointF to, double width) {
         const QPointF b = elbow + (to - elbow) * t;
         spine.push_back(a + (b - a) * t);
     }
-    fillWithRim(p, taperedPath(spine, width, width * 0.7), skin, skinRim, 0.8);
+    fillWithRim(p, solidTaperedPath(spine, width, width * 0.7), skin, skinRim, 0.8);
 }
 
 }  // namespace
 
 void swimMaid(QPainter& p, const FrameInfo& f) {
+    // Swimming level, head first: her tail beats up and down behind her, her
+    // hair streams back and her front arm strokes ahead of her.
     const double phase = f.phase();
     const double w = f.size.width();
     const double h = f.size.height();
-    const QPointF neck(w * 0.74, h * 0.24);
-    const QPointF tailEnd(w * 0.2, h * 0.84);
+    const QPointF neck(w * 0.7, h * 0.44);
+    const QPointF tailEnd(w * 0.22, h * 0.53);
     const QPointF along = tailEnd - neck;
-    const double len = std::hypot(along.x(), along.y());
-    const QPointF normal(-along.y() / len, along.x() / len);
     const auto at = [&](double t) {
+        // The body bends in a wave that grows towards the tail; the chest
+        // stays nearly still.
         const double wave =
-            w * 0.09 * std::pow(t, 1.6) * std::sin(phase - t * 2.2 * std::numbers::pi);
-        return neck + along * t + normal * wave;
+            h * 0.055 * std::pow(t, 1.8) * std::sin(phase - t * 2.0 * std::numbers::pi);
+        return neck + along * t + QPointF(0, wave);
     };
+    const double stroke = std::sin(phase);
 
-    drawFlowingHair(p, neck + QPointF(w * 0.04, -h * 0.07), neck + QPointF(-w * 0.32, h * 0.02),
-                    w * 0.1, phase);
-    // Back arm along the body.
-    limb(p, at(0.08), at(0.2) + normal * w * 0.08, at(0.3) + normal * w * 0.1, w * 0.05);
-    std::vector<QPointF> tailSpine;
-    for (int i = 0; i <= 24; ++i) tailSpine.push_back(at(0.33 + 0.67 * i / 24.0));
-    drawMermaidTail(p, tailSpine, w * 0.14);
+    drawFlowingHair(p, neck + QPointF(w * 0.08, -h * 0.07), neck + QPointF(-w * 0.3, h * 0.015),
+                    w * 0.085, phase);
+    // Back arm sweeping along her side.
+    limb(p, at(0.04), at(0.16) + QPointF(0, h * 0.035),
+         at(0.26) + QPointF(0, h * 0.03 + stroke * h * 0.01), w * 0.045);
     std::vector<QPointF> torso;
-    for (int i = 0; i <= 10; ++i) torso.push_back(at(0.02 + 0.36 * i / 10.0));
-    fillWithRim(p, taperedPath(torso, w * 0.12, w * 0.13),
-                linear(neck, at(0.38), {{0.0, skin}, {1.0, skin.darker(108)}}), skinRim, 0.8);
-    drawShellTop(p, at(0.1) + normal * w * 0.005, w * 0.08);
-    // Front arm reaching ahead, stroking with the swim.
-    const double reach = std::sin(phase);
-    limb(p, at(0.05), neck + QPointF(w * 0.14, -h * 0.02 + reach * h * 0.02),
-         neck + QPointF(w * 0.22, -h * 0.14 + reach * h * 0.04), w * 0.05);
+    for (int i = 0; i <= 10; ++i) torso.push_back(at(0.0 + 0.36 * i / 10.0));
+    fillWithRim(p, solidTaperedPath(torso, w * 0.1, w * 0.115),
+                linear(neck, at(0.36), {{0.0, skin}, {1.0, skin.darker(108)}}), skinRim, 0.8);
+    // The tail starts over her hips, its first row of scales a frilled edge.
+    std::vector<QPointF> tailSpine;
+    for (int i = 0; i <= 24; ++i) tailSpine.push_back(at(0.31 + 0.69 * i / 24.0));
+    drawMermaidTail(p, tailSpine, w * 0.125);
+    drawShellTop(p, at(0.1) + QPointF(0, h * 0.012), w * 0.07);
+    // Front arm reaching ahead and pulling back with the stroke.
+    const QPointF shoulder = at(0.04);
+    const QPointF hand = neck + QPointF(w * (0.19 - 0.05 * stroke), h * (0.035 + 0.02 * stroke));
+    limb(p, shoulder, (shoulder + hand) / 2 + QPointF(0, h * 0.03), hand, w * 0.045);
     FaceLook face;
     face.hair_style = FaceLook::Hair::Long;
     face.hair = QColor(196, 70, 40);
     face.lookX = 0.8;
-    drawFace(p, neck + QPointF(w * 0.05, -h * 0.085), w * 0.085, face);
+    drawFace(p, neck + QPointF(w * 0.07, -h * 0.045), w * 0.075, face);
 }
 
 void mermaid(QPainter& p, const FrameInfo& f) {
@@ -102,8 +107,8 @@ void mermaid(QPainter& p, const FrameInfo& f) {
     limb(p, neck + QPointF(-w * 0.03, h * 0.04), neck + QPointF(-w * 0.1, h * 0.18),
          QPointF(w * 0.24, h * 0.6), w * 0.04);
     fillWithRim(p,
-                taperedPath(sampleSpine([&](double t) { return neck + (hip - neck) * t; }, 8),
-                            w * 0.09, w * 0.1),
+                solidTaperedPath(sampleSpine([&](double t) { return neck + (hip - neck) * t; }, 8),
+                                 w * 0.09, w * 0.1),
                 linear(neck, hip, {{0.0, skin}, {1.0, skin.darker(108)}}), skinRim, 0.8);
     drawShellTop(p, neck + QPointF(w * 0.02, h * 0.08), w * 0.06);
     // The other hand waves lazily.

@@ -41,13 +41,92 @@ QPainterPath fin(QPointF baseBack, QPointF baseFront, QPointF tip, double sweep)
     return path;
 }
 
+// The hammerhead's head seen a little from above and in front: a flat wing
+// across the snout whose far lobe (up and back, smaller) sits behind the
+// head and whose near lobe (down and forward, larger) lies over it. Points
+// are relative to `at`, in frame pixels scaled by `s`.
+void drawHammer(QPainter& q, QPointF at, double s, const SharkLook& look, bool nearSide) {
+    const auto pt = [&](double x, double y) { return at + QPointF(x * s, y * s); };
+    const QColor top = look.back.lighter(114);
+    const QColor edge = look.back.darker(145);
+    const QColor rim = look.back.darker(220);
+    const QColor iris(150, 110, 30);
+    q.save();
+    if (!nearSide) {
+        QPainterPath far;
+        far.moveTo(pt(-12, -2));
+        far.cubicTo(pt(-12, -8), pt(-13, -14), pt(-13.5, -17));
+        far.cubicTo(pt(-14, -22), pt(-9, -23.5), pt(-6, -21.5));
+        far.cubicTo(pt(-2, -15), pt(3, -9), pt(7, -2));
+        far.closeSubpath();
+        fillWithRim(q, far,
+                    linear(pt(-14, 0), pt(6, 0), {{0.0, look.back.darker(125)}, {1.0, top}}), rim);
+        // The thickness of the plate shows as a dark band along the front edge.
+        q.setPen(QPen(edge, 1.5 * s, Qt::SolidLine, Qt::RoundCap));
+        QPainterPath front;
+        front.moveTo(pt(-6.5, -20.5));
+        front.cubicTo(pt(-2.5, -15), pt(2.5, -9), pt(6, -3));
+        q.drawPath(front);
+        drawEye(q, pt(-10.8, -19), 1.8 * s, iris);
+        q.restore();
+        return;
+    }
+    // The near lobe grows out of the head without a seam: fill it, then rim
+    // only its free edges.
+    QPainterPath outer;
+    outer.moveTo(pt(-13, 7));
+    outer.cubicTo(pt(-4, 11), pt(1, 16), pt(3.5, 21));
+    outer.cubicTo(pt(5, 26.5), pt(13, 27.5), pt(14.5, 23.5));
+    outer.cubicTo(pt(15.5, 20), pt(13, 15), pt(11, 8));
+    outer.cubicTo(pt(9.5, 3), pt(8, -1), pt(6.5, -3));
+    QPainterPath hammer = outer;
+    hammer.cubicTo(pt(5, -5.5), pt(1, -6.5), pt(-3, -6));
+    hammer.lineTo(pt(-14, -3));
+    hammer.closeSubpath();
+    q.setPen(Qt::NoPen);
+    q.setBrush(linear(pt(-12, -4), pt(12, 22),
+                      {{0.0, look.back}, {0.5, top}, {1.0, look.back.lighter(106)}}));
+    q.drawPath(hammer);
+    q.setClipPath(hammer);
+    // Pale underside peeping out below the lobe, the dark front face of the
+    // plate along its leading edge, a sheen along its top.
+    QPainterPath under;
+    under.moveTo(pt(-14, 7.5));
+    under.cubicTo(pt(-4, 11.5), pt(3, 17.5), pt(5.5, 22.5));
+    under.lineTo(pt(3, 26));
+    under.lineTo(pt(-15, 11));
+    under.closeSubpath();
+    q.setBrush(mix(look.belly, look.back, 0.35));
+    q.drawPath(under);
+    q.setPen(QPen(edge, 2.2 * s, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath front;
+    front.moveTo(pt(6.8, -2.5));
+    front.cubicTo(pt(8.5, 0), pt(10, 4), pt(11.5, 9));
+    front.cubicTo(pt(13, 15), pt(15, 19), pt(14.8, 22.5));
+    q.drawPath(front);
+    q.setPen(QPen(QColor(255, 255, 255, 80), 1.3 * s, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath sheen;
+    sheen.moveTo(pt(1, -2));
+    sheen.cubicTo(pt(4, 4), pt(7, 11), pt(9, 17));
+    q.drawPath(sheen);
+    q.setClipping(false);
+    q.setPen(QPen(rim, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    q.setBrush(Qt::NoBrush);
+    q.drawPath(outer);
+    // Nostril groove and the big near eye at the end of the lobe.
+    q.setPen(QPen(edge.darker(130), 0.9 * s, Qt::SolidLine, Qt::RoundCap));
+    q.drawLine(pt(7.5, 2), pt(9, 6));
+    q.restore();
+    drawEye(q, pt(10.6, 21.8), 2.8 * s, iris);
+}
+
 void drawShark(QPainter& p, const FrameInfo& f, const SharkLook& look) {
     const double w = f.size.width();
     const double h = f.size.height();
     BodyShape body;
     body.tailX = w * 0.2;
-    body.noseX = look.hammer ? w * 0.93 : w * 0.985;
-    body.midY = h * 0.5;
+    body.noseX = look.hammer ? w * 0.9 : w * 0.985;
+    body.midY = look.hammer ? h * 0.52 : h * 0.5;
     body.halfHeight = h * 0.19;
     body.peakAt = 0.52;
     body.tailHalf = 0.2;
@@ -57,7 +136,11 @@ void drawShark(QPainter& p, const FrameInfo& f, const SharkLook& look) {
     const QColor rim = look.back.darker(220);
     const QColor finColour = look.back.darker(115);
 
+    const QPointF hammerAt(body.xAt(0.97), body.midY - h * 0.01);
+    const double hammerScale = h / 71.0;
+
     const auto draw = [&](QPainter& q) {
+        if (look.hammer) drawHammer(q, hammerAt, hammerScale, look, false);
         // Far-side pectoral fin, in shadow.
         fillWithRim(q,
                     fin(QPointF(body.xAt(0.62), body.midY + h * 0.08),
@@ -151,17 +234,7 @@ void drawShark(QPainter& p, const FrameInfo& f, const SharkLook& look) {
                     rim);
 
         if (look.hammer) {
-            const QRectF head(body.xAt(0.94), body.midY - h * 0.36, w * 0.07, h * 0.62);
-            QPainterPath hammer;
-            hammer.addRoundedRect(head, w * 0.03, w * 0.03);
-            fillWithRim(q, hammer,
-                        linear(head.topLeft(), head.topRight(),
-                               {{0.0, look.back}, {1.0, look.back.lighter(125)}}),
-                        rim);
-            drawEye(q, QPointF(head.center().x() + w * 0.008, head.top() + h * 0.07), h * 0.045,
-                    QColor(120, 90, 20));
-            drawEye(q, QPointF(head.center().x() + w * 0.008, head.bottom() - h * 0.07), h * 0.04,
-                    QColor(120, 90, 20));
+            drawHammer(q, hammerAt, hammerScale, look, true);
         } else {
             const QPointF eye(body.xAt(0.885), body.midY - h * 0.055);
             q.setPen(Qt::NoPen);
@@ -188,7 +261,8 @@ void tigerShark(QPainter& p, const FrameInfo& f) {
 }
 
 void hammerhead(QPainter& p, const FrameInfo& f) {
-    drawShark(p, f, SharkLook{QColor(104, 120, 132), QColor(232, 234, 230), 0.6, 0.4, false, true});
+    drawShark(p, f,
+              SharkLook{QColor(104, 120, 132), QColor(232, 234, 230), 0.6, 0.28, false, true});
 }
 
 }  // namespace mediagen::art

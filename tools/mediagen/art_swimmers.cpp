@@ -76,30 +76,35 @@ void blowFish(QPainter& p, const FrameInfo& f) {
 }
 
 void scubaDiver(QPainter& p, const FrameInfo& f) {
+    // A diver gliding level, head first: fins kicking behind, the far arm
+    // along the body, the near arm reaching forward with a torch; a black
+    // mask with clear glass over the face and bubbles from the regulator.
     const double phase = f.phase();
-    const QColor suit(30, 34, 44);
+    const QColor suit(40, 46, 62);
     const QColor rim(8, 8, 12);
     const QColor accent(40, 120, 220);
-
-    // Legs with fins, kicking alternately; the far leg first.
-    for (int leg = 0; leg < 2; ++leg) {
-        const double kick = std::sin(phase + leg * std::numbers::pi) * 5.0;
-        const QPointF hip(44, 31 + leg * 2);
-        const QPointF knee(28, 31 + leg * 2 + kick * 0.5);
-        const QPointF ankle(15, 31 + leg * 2 + kick * 1.2);
-        const QColor tone = leg == 0 ? suit.darker(130) : suit;
-        fillWithRim(p,
-                    taperedPath(sampleSpine(
+    const QColor skin(240, 196, 160);
+    const auto bentLimb = [&](QPointF from, QPointF joint, QPointF to, double w0, double w1) {
+        return solidTaperedPath(sampleSpine(
                                     [&](double t) {
-                                        const QPointF a = hip + (knee - hip) * t;
-                                        const QPointF b = knee + (ankle - knee) * t;
+                                        const QPointF a = from + (joint - from) * t;
+                                        const QPointF b = joint + (to - joint) * t;
                                         return a + (b - a) * t;
                                     },
                                     12),
-                                11, 7),
-                    tone, rim);
+                                w0, w1);
+    };
+
+    // Legs with fins, kicking alternately; the far leg first.
+    for (int leg = 0; leg < 2; ++leg) {
+        const double kick = std::sin(phase + leg * std::numbers::pi) * 4.5;
+        const QPointF hip(46, 32 + leg * 2);
+        const QPointF knee(33, 32 + leg * 2 + kick * 0.5);
+        const QPointF ankle(21, 32 + leg * 2 + kick * 1.1);
+        const QColor tone = leg == 0 ? suit.darker(130) : suit;
+        fillWithRim(p, bentLimb(hip, knee, ankle, 11, 7), tone, rim);
         QPainterPath fin;
-        const double bend = kick * 0.9;
+        const double bend = kick * 0.8;
         fin.moveTo(ankle + QPointF(2, -3.5));
         fin.quadTo(ankle + QPointF(-6, -4 + bend * 0.3), ankle + QPointF(-14, -5 + bend));
         fin.lineTo(ankle + QPointF(-14, 3 + bend));
@@ -107,55 +112,104 @@ void scubaDiver(QPainter& p, const FrameInfo& f) {
         fin.closeSubpath();
         fillWithRim(p, fin, leg == 0 ? QColor(200, 170, 20) : QColor(250, 215, 40), rim);
     }
+    // Far arm along the body, hand resting by the hip.
+    fillWithRim(p, bentLimb(QPointF(78, 29), QPointF(70, 35), QPointF(60, 36), 7, 6),
+                suit.darker(125), rim);
     // Air tank on the back.
     QPainterPath tank;
-    tank.addRoundedRect(QRectF(42, 12, 40, 11), 5, 5);
+    tank.addRoundedRect(QRectF(42, 13, 40, 11), 5, 5);
     fillWithRim(p, tank,
-                linear(QPointF(0, 12), QPointF(0, 23),
+                linear(QPointF(0, 13), QPointF(0, 24),
                        {{0.0, QColor(255, 230, 90)},
                         {0.5, QColor(240, 190, 20)},
                         {1.0, QColor(170, 120, 10)}}),
                 rim);
     p.setPen(QPen(QColor(120, 120, 130), 2));
-    p.drawLine(QPointF(82, 17), QPointF(86, 17));
+    p.drawLine(QPointF(82, 18), QPointF(86, 18));
     // Torso.
-    const std::vector<QPointF> torso{{44, 31}, {58, 30}, {72, 29}, {84, 29}};
-    fillWithRim(p, taperedPath(torso, 15, 17),
-                linear(QPointF(0, 22), QPointF(0, 38), {{0.0, suit.lighter(140)}, {1.0, suit}}),
-                rim);
+    QPainterPath torso;
+    torso.moveTo(44, 25);
+    torso.cubicTo(58, 23, 74, 21.5, 84, 22);
+    torso.cubicTo(90, 22.5, 91, 37, 85, 38.5);
+    torso.cubicTo(74, 40, 58, 40, 44, 39.5);
+    torso.cubicTo(38, 39, 38, 25.5, 44, 25);
+    torso.closeSubpath();
+    fillWithRim(
+        p, torso,
+        linear(QPointF(0, 22), QPointF(0, 40),
+               {{0.0, suit.lighter(165)}, {0.45, suit.lighter(115)}, {1.0, suit.darker(115)}}),
+        rim);
     p.setPen(QPen(accent, 2.0));
-    p.drawLine(QPointF(46, 33), QPointF(82, 32));
-    // Hose to the mouthpiece.
+    p.drawLine(QPointF(46, 34), QPointF(82, 33));
+    // Hose to the regulator.
     p.setPen(QPen(QColor(20, 20, 24), 2.0));
     p.setBrush(Qt::NoBrush);
     QPainterPath hose;
-    hose.moveTo(84, 16);
-    hose.cubicTo(92, 12, 100, 22, 98, 31);
+    hose.moveTo(84, 17);
+    hose.cubicTo(92, 13, 101, 22, 99, 32);
     p.drawPath(hose);
-    // Arm held along the body.
-    fillWithRim(p, taperedPath({{80, 31}, {74, 37}, {66, 38}}, 7, 5.5), suit.lighter(115), rim);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(240, 196, 160));
-    p.drawEllipse(QPointF(64.5, 38), 2.8, 2.5);
-    // Hooded head and mask.
+    // Hooded head.
     QPainterPath head;
     head.addEllipse(QPointF(92, 27), 9, 8.5);
     fillWithRim(p, head, radial(QPointF(90, 23), 10, {{0.0, suit.lighter(160)}, {1.0, suit}}), rim);
-    QPainterPath mask;
-    mask.addRoundedRect(QRectF(93, 20, 9, 8), 2.5, 2.5);
-    fillWithRim(p, mask, QColor(240, 196, 160), QColor(230, 60, 40), 1.6);
-    drawEye(p, QPointF(98.5, 23.5), 2.0, QColor(60, 100, 160));
+    // Mask: a black rubber frame, clear glass showing the eye, a glint.
+    QPainterPath frame;
+    frame.addRoundedRect(QRectF(93.5, 19.5, 10, 9), 3, 3);
+    fillWithRim(p, frame, QColor(22, 24, 30), rim, 0.8);
+    QPainterPath glass;
+    glass.addRoundedRect(QRectF(95.2, 21.2, 7.2, 5.8), 2, 2);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 150));
-    p.drawRect(QRectF(94.5, 21, 2.5, 2));
-    p.setBrush(QColor(70, 70, 80));
-    p.drawEllipse(QPointF(99.5, 31), 2.6, 2.2);
+    p.setBrush(linear(QPointF(0, 21), QPointF(0, 27),
+                      {{0.0, QColor(190, 230, 245)}, {1.0, QColor(120, 180, 210)}}));
+    p.drawPath(glass);
+    p.save();
+    p.setClipPath(glass);
+    p.setBrush(skin);
+    p.drawEllipse(QRectF(94, 23.5, 9, 6));
+    p.restore();
+    drawEye(p, QPointF(99.5, 24), 1.7, QColor(60, 100, 160));
+    p.setBrush(QColor(255, 255, 255, 170));
+    p.drawRect(QRectF(96, 21.8, 1.6, 1.6));
+    p.setPen(QPen(QColor(250, 200, 40), 1.0));
+    p.drawLine(QPointF(93.6, 24), QPointF(87, 24.8));
+    // Regulator at the mouth.
+    p.setPen(QPen(rim, 0.6));
+    p.setBrush(QColor(90, 92, 104));
+    p.drawEllipse(QPointF(100, 31.5), 2.6, 2.2);
+
+    // Near arm reaching forward, sculling gently, a little torch in hand.
+    const double scull = std::sin(phase) * 1.5;
+    const QPointF shoulder(80, 31);
+    const QPointF elbow(87, 39 + scull * 0.4);
+    const QPointF hand(97, 39.5 + scull);
+    const QPainterPath arm = bentLimb(shoulder, elbow, hand, 7.5, 6);
+    fillWithRim(p, arm,
+                linear(QPointF(0, 30), QPointF(0, 44), {{0.0, suit.lighter(170)}, {1.0, suit}}),
+                rim);
+    p.save();
+    p.setClipPath(arm);
+    p.setPen(QPen(accent, 1.6));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath sleeve;
+    sleeve.moveTo(shoulder + QPointF(1, 1.5));
+    sleeve.quadTo(elbow + QPointF(-1, 1.2), hand + QPointF(-3, 0.8));
+    p.drawPath(sleeve);
+    p.restore();
+    QPainterPath torch;
+    torch.addRoundedRect(QRectF(hand.x() - 1, hand.y() - 5.2, 9, 3.6), 1.2, 1.2);
+    fillWithRim(p, torch, QColor(250, 200, 40), rim, 0.7);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 250, 200));
+    p.drawEllipse(QPointF(hand.x() + 8.2, hand.y() - 3.4), 1.1, 1.6);
+    p.setPen(QPen(skin.darker(140), 0.6));
+    p.setBrush(skin);
+    p.drawEllipse(hand + QPointF(0.5, -1.5), 2.8, 2.5);
 
     // Exhaled bubbles, rising a little further every frame.
     for (int k = 0; k < 4; ++k) {
         const double rise = std::fmod(f.index * 3.0 / f.count * 6.0 + k * 4.5, 18.0);
-        const QPointF at(103 + std::sin(rise * 0.7 + k) * 2.0, 20 - rise);
-        if (at.y() > 2) drawBubble(p, at, 1.4 + k % 2 * 0.6);
+        const QPointF at(104 + std::sin(rise * 0.7 + k) * 1.5, 22 - rise);
+        if (at.y() > 5) drawBubble(p, at, 1.4 + k % 2 * 0.6);
     }
 }
 

@@ -26,10 +26,12 @@ QRadialGradient radial(QPointF centre, double radius,
     return gradient;
 }
 
-QPainterPath taperedPath(const std::vector<QPointF>& spine, double startWidth, double endWidth) {
+namespace {
+
+// The straight-sided outline around a centre line, ends left open.
+QPainterPath taperOutline(const std::vector<QPointF>& spine, double startWidth, double endWidth) {
     QPainterPath path;
     const std::size_t n = spine.size();
-    if (n < 2) return path;
     std::vector<QPointF> left;
     std::vector<QPointF> right;
     for (std::size_t i = 0; i < n; ++i) {
@@ -48,10 +50,27 @@ QPainterPath taperedPath(const std::vector<QPointF>& spine, double startWidth, d
     path.lineTo(right.back());
     for (std::size_t i = n - 1; i-- > 0;) path.lineTo(right[i]);
     path.closeSubpath();
+    return path;
+}
+
+}  // namespace
+
+QPainterPath taperedPath(const std::vector<QPointF>& spine, double startWidth, double endWidth) {
+    if (spine.size() < 2) return QPainterPath();
+    QPainterPath path = taperOutline(spine, startWidth, endWidth);
     // Round both ends.
     path.addEllipse(spine.front(), startWidth / 2.0, startWidth / 2.0);
     path.addEllipse(spine.back(), endWidth / 2.0, endWidth / 2.0);
     return solidUnion(path);
+}
+
+QPainterPath solidTaperedPath(const std::vector<QPointF>& spine, double startWidth,
+                              double endWidth) {
+    if (spine.size() < 2) return QPainterPath();
+    QPainterPath caps;
+    caps.addEllipse(spine.front(), startWidth / 2.0, startWidth / 2.0);
+    caps.addEllipse(spine.back(), endWidth / 2.0, endWidth / 2.0);
+    return solidUnion(taperOutline(spine, startWidth, endWidth)).united(solidUnion(caps));
 }
 
 QPainterPath solidUnion(QPainterPath path) {
