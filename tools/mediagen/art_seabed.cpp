@@ -182,74 +182,149 @@ void worm(QPainter& p, const FrameInfo& f) {
 
 namespace {
 
-void drawClam(QPainter& p, const FrameInfo& f, const QColor& shell, const QColor& mantle) {
-    const double open = f.progress();  // 0 shut .. 1 wide open
-    const QColor rim = shell.darker(220);
-    const QPointF hinge(5, 18);
-    QPainterPath lower;
-    lower.moveTo(hinge);
-    lower.cubicTo(8, 27, 32, 28, 37, 18);
-    // Scalloped lip.
-    for (int i = 0; i < 6; ++i) {
-        const double x0 = 37 - i * 5.33;
-        lower.quadTo(x0 - 2.7, 16, x0 - 5.33, 18);
+// One valve of a clam, hinge on the left, seen from the side: a fan of ribs
+// ending in a scalloped lip along y = lipY, domed up (`bulge` < 0) or down.
+QPainterPath valve(QPointF hinge, double lipY, double frontX, double bulge, int ribs) {
+    QPainterPath path;
+    path.moveTo(hinge);
+    path.cubicTo(hinge.x() - 0.5, lipY + bulge * 0.95, frontX - 5.0, lipY + bulge * 1.2, frontX,
+                 lipY);
+    const double step = (frontX - hinge.x() - 2.0) / ribs;
+    const double scallop = bulge < 0 ? 1.4 : -1.4;
+    for (int i = 0; i < ribs; ++i) {
+        const double x0 = frontX - i * step;
+        path.quadTo(x0 - step / 2, lipY + scallop, x0 - step, lipY);
     }
-    lower.closeSubpath();
-    fillWithRim(p, lower,
-                linear(QPointF(0, 17), QPointF(0, 27),
-                       {{0.0, shell.lighter(120)}, {1.0, shell.darker(130)}}),
-                rim);
+    path.lineTo(hinge);
+    path.closeSubpath();
+    return path;
+}
+
+// Shades a valve: light from the upper left, ribs fanning from the hinge,
+// two growth lines, and a dark rim.
+void shadeValve(QPainter& p, const QPainterPath& shape, QPointF hinge, double lipY, double frontX,
+                int ribs, const QColor& shell, bool upper) {
+    const QColor rim = shell.darker(240);
+    const QRectF box = shape.boundingRect();
+    fillWithRim(p, shape,
+                radial(QPointF(box.left() + box.width() * 0.4, box.top() + box.height() * 0.25),
+                       box.width() * 0.7,
+                       {{0.0, shell.lighter(upper ? 140 : 120)},
+                        {0.55, shell},
+                        {1.0, shell.darker(upper ? 135 : 160)}}),
+                rim, 0.9);
+    p.save();
+    p.setClipPath(shape);
+    // The ribs run from the hinge over the dome to the scallops of the lip;
+    // seen from the side each is the valve's own arch, drawn shorter. The
+    // bands between them are lit and shaded in turn.
+    const double bulge = upper ? -9.6 : 7.4;
+    const auto rib = [&](double reach) {
+        const double sx = reach;
+        const double sy = std::sqrt(reach);
+        const double x1 = hinge.x() + (frontX - hinge.x()) * sx;
+        QPainterPath arch;
+        arch.moveTo(hinge);
+        arch.cubicTo(hinge.x() - 0.5 * sx, lipY + bulge * 0.95 * sy, x1 - 5.0 * sx,
+                     lipY + bulge * 1.2 * sy, x1, lipY);
+        return arch;
+    };
+    for (int i = 0; i < ribs; ++i) {
+        const double outer = 1.0 - double(i) / ribs;
+        const double inner = 1.0 - double(i + 1) / ribs;
+        QPainterPath band = rib(outer);
+        band.connectPath(rib(inner).toReversed());
+        band.closeSubpath();
+        p.fillPath(band, i % 2 ? QColor(90, 30, 10, upper ? 55 : 70)
+                               : QColor(255, 250, 235, upper ? 80 : 50));
+    }
+    p.setPen(QPen(shell.darker(150), 0.5));
+    p.setBrush(Qt::NoBrush);
+    for (int i = 1; i < ribs; ++i) p.drawPath(rib(1.0 - double(i) / ribs));
+    p.restore();
+}
+
+void drawClam(QPainter& p, const FrameInfo& f, const QColor& shell, const QColor& mantle) {
+    // Frame 0 is shut, the last wide open; the valve eases in and out of its travel.
+    const double t = f.progress();
+    const double open = t * t * (3.0 - 2.0 * t);
+    const QPointF hinge(4.5, 18.5);
+    const double lipY = 18.5;
+    const double frontX = 36.5;
+    constexpr int ribs = 7;
+    const double angle = -27.0 * open;
+
+    const QPainterPath lower = valve(hinge, lipY, frontX, 7.4, ribs);
+    const QPainterPath upper = valve(hinge, lipY, frontX, -9.6, ribs);
+    QTransform lift;
+    lift.translate(hinge.x(), hinge.y());
+    lift.rotate(angle);
+    lift.translate(-hinge.x(), -hinge.y());
+
     if (open > 0) {
-        // Soft mantle and a pearl show between the shells.
-        QPainterPath inside;
-        inside.moveTo(hinge);
-        inside.quadTo(20, 18 - 10 * open, 36, 18 - 12 * open);
-        inside.lineTo(37, 18);
-        inside.closeSubpath();
-        fillWithRim(p, inside,
-                    linear(QPointF(0, 6), QPointF(0, 18),
-                           {{0.0, mantle.lighter(130)}, {1.0, mantle.darker(120)}}),
+        // The inside: dark depths, the pearly inner face of the upper valve,
+        // and the soft frilled mantle with the pearl resting on it.
+        const QPointF upperLip = lift.map(QPointF(frontX, lipY));
+        QPainterPath gap;
+        gap.moveTo(hinge);
+        gap.lineTo(upperLip);
+        gap.quadTo(frontX + 1.0, (upperLip.y() + lipY) / 2, frontX, lipY);
+        gap.closeSubpath();
+        fillWithRim(p, gap,
+                    linear(QPointF(0, upperLip.y()), QPointF(0, lipY),
+                           {{0.0, mantle.darker(300)}, {1.0, mantle.darker(170)}}),
+                    shell.darker(240), 0.7);
+        // The pearly lining just inside the upper lip.
+        p.setPen(QPen(QColor(240, 230, 245), 1.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(hinge + (upperLip - hinge) * 0.35 + QPointF(0, 0.9),
+                   upperLip + QPointF(-0.6, 0.9));
+        QPainterPath frill;
+        const double frillTop = lipY - 3.2 * open;
+        frill.moveTo(hinge + QPointF(3, 0));
+        for (int i = 0; i <= 10; ++i) {
+            const double x = hinge.x() + 3 + (frontX - 1 - hinge.x() - 3) * i / 10.0;
+            const double rise =
+                frillTop + (lipY - frillTop) * std::pow(1.0 - double(i) / 10.0, 3.0);
+            frill.lineTo(x, rise + (i % 2 ? 0.7 : -0.3) * open);
+        }
+        frill.lineTo(frontX - 1, lipY + 1);
+        frill.lineTo(hinge.x() + 3, lipY + 1);
+        frill.closeSubpath();
+        fillWithRim(p, frill,
+                    linear(QPointF(0, frillTop - 1), QPointF(0, lipY),
+                           {{0.0, mantle.lighter(140)}, {1.0, mantle}}),
                     mantle.darker(200), 0.6);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(80, 200, 230));
+        p.setBrush(QColor(120, 230, 240));
         for (int i = 0; i < 4; ++i)
-            p.drawEllipse(QPointF(14 + i * 5, 16.5 - open * (2 + i * 1.5)), 0.9, 0.9);
-        if (open > 0.4)
+            p.drawEllipse(QPointF(17 + i * 4.5, lipY - 0.6 - open * (0.4 + i * 0.5)), 0.7, 0.7);
+        if (open > 0.4) {
+            const double size = 2.6 * std::min(1.0, (open - 0.4) / 0.3);
+            const QPointF pearl(25.0, lipY - 1.6 - size);
             p.setBrush(radial(
-                QPointF(23.5, 14.5), 3.0,
-                {{0.0, Qt::white}, {0.7, QColor(235, 230, 220)}, {1.0, QColor(190, 180, 170)}}));
-        if (open > 0.4) p.drawEllipse(QPointF(24, 15.5), 2.6, 2.6);
+                pearl + QPointF(-0.8, -0.9), size * 1.3,
+                {{0.0, Qt::white}, {0.6, QColor(238, 232, 226)}, {1.0, QColor(180, 170, 175)}}));
+            p.setPen(QPen(QColor(130, 120, 130), 0.5));
+            p.drawEllipse(pearl, size, size);
+        }
     }
-    QPainterPath upper;
-    upper.moveTo(hinge);
-    upper.cubicTo(8, 8, 32, 7, 37, 18);
-    for (int i = 0; i < 6; ++i) {
-        const double x0 = 37 - i * 5.33;
-        upper.quadTo(x0 - 2.7, 20, x0 - 5.33, 18);
-    }
-    upper.closeSubpath();
+
+    shadeValve(p, lower, hinge, lipY, frontX, ribs, shell.darker(108), false);
     p.save();
-    p.translate(hinge);
-    p.rotate(-26 * open);
-    p.translate(-hinge);
-    fillWithRim(p, upper,
-                linear(QPointF(0, 8), QPointF(0, 19), {{0.0, shell.lighter(140)}, {1.0, shell}}),
-                rim);
-    p.setClipPath(upper);
-    p.setPen(QPen(shell.darker(140), 0.8));
-    for (int i = 0; i < 6; ++i) p.drawLine(hinge, QPointF(37 - i * 5.33 - 2.7, 19));
+    p.setTransform(lift, true);
+    shadeValve(p, upper, hinge, lipY, frontX, ribs, shell, true);
     p.restore();
 }
 
 }  // namespace
 
 void largeClam(QPainter& p, const FrameInfo& f) {
-    drawClam(p, f, QColor(170, 160, 130), QColor(120, 60, 170));
+    drawClam(p, f, QColor(226, 190, 146), QColor(130, 60, 180));
 }
 
 void smallClam(QPainter& p, const FrameInfo& f) {
     p.scale(30.0 / 40.0, 19.0 / 27.0);
-    drawClam(p, f, QColor(190, 150, 120), QColor(40, 140, 120));
+    drawClam(p, f, QColor(240, 150, 120), QColor(30, 150, 130));
 }
 
 void anchor(QPainter& p, const FrameInfo& f) {
