@@ -196,6 +196,7 @@ void yellowFish(QPainter& p, const FrameInfo& f) {
     look.peakAt = 0.45;
     look.noseExp = 0.9;
     look.tailHalf = 0.25;
+    look.tailTipX = 0.06;  // the fan's edge stays clear of the frame
     look.top = QColor(245, 200, 10);
     look.bottom = QColor(255, 240, 110);
     look.fin = QColor(250, 215, 30);
