@@ -63,9 +63,9 @@ void emperorFish(QPainter& p, const FrameInfo& f) {
         const double tipX = 9.4 - 6.6 * reach;
         QPainterPath tail;
         tail.moveTo(10.0, 9.1);
-        tail.cubicTo(8.0, 8.6, tipX + 2.0, 6.4, tipX + 0.9, 6.0);
-        tail.cubicTo(tipX - 1.0, 7.6, tipX - 1.0, 12.4, tipX + 0.9, 14.0);
-        tail.cubicTo(tipX + 2.0, 13.6, 8.0, 11.4, 10.0, 10.9);
+        tail.cubicTo(8.0, 8.6, tipX + 2.0, 5.9, tipX + 0.9, 5.4);
+        tail.cubicTo(tipX - 1.1, 7.4, tipX - 1.1, 12.6, tipX + 0.9, 14.6);
+        tail.cubicTo(tipX + 2.0, 14.1, 8.0, 11.4, 10.0, 10.9);
         tail.closeSubpath();
         fillWithRim(q, tail,
                     linear(QPointF(tipX, 0), QPointF(9.8, 0),
