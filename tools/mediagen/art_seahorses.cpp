@@ -39,7 +39,8 @@ std::vector<QPointF> tailSpine(const HorseLook& look, double curl) {
         [&look, curl](double t) {
             constexpr double split = 0.3;
             const QPointF start(20.2, 28.0);
-            const QPointF bend(19.3, 37.4 - look.curlOuter + 3.3);
+            // A wider curl starts higher, so that its lowest point stays put.
+            const QPointF bend(19.3, 40.7 - look.curlOuter);
             if (t < split) {
                 const double u = t / split;
                 return start + (bend - start) * u + QPointF(0.4 * u * (1.0 - u), 0);
@@ -233,7 +234,15 @@ void drawSeaHorse(QPainter& p, double phase, const HorseLook& look) {
     }
     p.restore();
 
-    if (!look.bold) {
+    if (look.bold) {
+        // Too small for an iris or a pectoral fin: a dark eye with a glint.
+        const QPointF eye = look.head(20.6, 8.2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(10, 8, 20));
+        p.drawEllipse(eye, 2.1, 2.3);
+        p.setBrush(Qt::white);
+        p.drawEllipse(eye + QPointF(0.9, -0.9), 0.9, 0.9);
+    } else {
         // The little pectoral fin behind the eye, fanning fast.
         const double fan = 0.7 + 0.3 * std::sin(phase * 3.0);
         QPainterPath pectoral;
@@ -242,16 +251,6 @@ void drawSeaHorse(QPainter& p, double phase, const HorseLook& look) {
         pectoral.quadTo(17.2, 14.0, 18.8, 13.0);
         pectoral.closeSubpath();
         fillWithRim(p, pectoral, mix(look.colour, cream, 0.6), rim, 0.45);
-    }
-    if (look.bold) {
-        // Too small for an iris: a dark eye with a glint.
-        const QPointF eye = look.head(20.6, 8.2);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(10, 8, 20));
-        p.drawEllipse(eye, 2.1, 2.3);
-        p.setBrush(Qt::white);
-        p.drawEllipse(eye + QPointF(0.9, -0.9), 0.9, 0.9);
-    } else {
         drawEye(p, QPointF(20.7, 7.8), 1.9, QColor(30, 90, 40));
     }
 }
