@@ -13,7 +13,7 @@ namespace {
 // frame's outer edge shows as a straight cut through the picture wherever the
 // frame ends (or, for pieces standing on the screen's bottom, as a drawing
 // running into the screen's edge). Only the edges listed here may be touched.
-enum Edge : unsigned { kTop = 1, kBottom = 2, kLeft = 4, kRight = 8 };
+enum EdgeBit : unsigned { kTop = 1, kBottom = 2, kLeft = 4, kRight = 8 };
 
 const std::map<std::string, unsigned>& allowedEdges() {
     static const std::map<std::string, unsigned> allowed{
@@ -61,21 +61,21 @@ TEST_P(FrameEdges, KeepTheDrawingInside) {
     ASSERT_FALSE(sheet.isNull());
     const auto found = allowedEdges().find(m.file);
     const unsigned allowed = found == allowedEdges().end() ? 0 : found->second;
-    struct Edge {
+    struct Side {
         unsigned bit;
         const char* name;
         QPoint (*start)(const QRect&);
         QPoint step;
         bool alongWidth;
     };
-    const Edge edges[] = {
+    const Side sides[] = {
         {kTop, "top", [](const QRect& r) { return r.topLeft(); }, QPoint(1, 0), true},
         {kBottom, "bottom", [](const QRect& r) { return r.bottomLeft(); }, QPoint(1, 0), true},
         {kLeft, "left", [](const QRect& r) { return r.topLeft(); }, QPoint(0, 1), false},
         {kRight, "right", [](const QRect& r) { return r.topRight(); }, QPoint(0, 1), false},
     };
     std::ostringstream report;
-    for (const Edge& edge : edges) {
+    for (const Side& edge : sides) {
         if (allowed & edge.bit) continue;
         int frames = 0;
         std::string first;
