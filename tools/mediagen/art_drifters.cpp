@@ -15,6 +15,7 @@ void drawBottle(QPainter& p, const FrameInfo& f, const QColor& glass, bool messa
     p.save();
     p.translate(f.size.width() / 2.0, f.size.height() / 2.0);
     p.rotate(360.0 * f.index / f.count);
+    p.scale(0.9, 0.9);  // lying across, it still fits inside the frame's width
     QPainterPath bottle;
     bottle.addRoundedRect(QRectF(-5.5, -3, 11, 18), 3, 3);
     QPainterPath shoulder;
@@ -158,8 +159,8 @@ void marinaSign(QPainter& p, const FrameInfo& f) {
     const QColor wood(140, 96, 56);
     // Sand mound, then the post.
     QPainterPath mound;
-    mound.moveTo(8, 141);
-    mound.quadTo(27.5, 126, 47, 141);
+    mound.moveTo(8, 139.5);
+    mound.quadTo(27.5, 124.5, 47, 139.5);
     mound.closeSubpath();
     fillWithRim(p, mound, QColor(210, 190, 140), QColor(150, 130, 90));
     QPainterPath post;
@@ -173,7 +174,7 @@ void marinaSign(QPainter& p, const FrameInfo& f) {
         const auto kelp = sampleSpine(
             [&](double t) {
                 return QPointF(27.5 + (k ? 9 : -9) * std::sin(t * 4 + f.phase() + k) * t,
-                               140 - t * (70 - k * 20));
+                               136.5 - t * (66 - k * 20));
             },
             24);
         fillWithRim(p, taperedPath(kelp, 4, 1.5), QColor(70, 150, 60), QColor(25, 70, 25), 0.7);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -45,15 +46,16 @@ void crab(QPainter& p, const FrameInfo& f) {
         for (int i = 0; i < 4; ++i) {
             const QPointF hip(body.x() + side * (8 + i * 1.5), body.y() + 1 + i * 0.5);
             const QPointF knee(body.x() + side * (16 + i * 3), body.y() - 4 + i * 1.5);
-            const QPointF foot(body.x() + side * (19 + i * 2.5), 39);
+            // Feet a little above the frame's bottom, which is the screen's.
+            const QPointF foot(body.x() + side * (19 + i * 2.5), 36.6);
             p.drawPolyline(std::array<QPointF, 3>{hip, knee, foot}.data(), 3);
         }
     }
     // Arms and claws.
     for (const double side : {-1.0, 1.0}) {
         const QPointF shoulder(body.x() + side * 11, body.y() - 2);
-        const QPointF elbow(body.x() + side * (17 + 2 * t), body.y() - 3 - 7 * t);
-        const QPointF wrist(body.x() + side * (15 + 4 * t), body.y() - 9 - 11 * t);
+        const QPointF elbow(body.x() + side * (17 + 2 * t), body.y() - 3 - 6 * t);
+        const QPointF wrist(body.x() + side * (15 + 4 * t), body.y() - 9 - 8 * t);
         p.setPen(QPen(shell.darker(120), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(std::array<QPointF, 3>{shoulder, elbow, wrist}.data(), 3);
         // Built for the right claw and mirrored across the body for the left.
@@ -96,7 +98,7 @@ void eyes(QPainter& p, const FrameInfo& f) {
     // Frame 0 stares wide open; frame 5 is shut to a glowing slit.
     const double open = 1.0 - double(f.index) / (f.count - 1);
     for (const double cx : {8.0, 22.0}) {
-        const double half = 0.9 + 4.6 * open;
+        const double half = 0.9 + 3.6 * open;  // wide open still clears the frame's top
         QPainterPath almond;
         almond.moveTo(cx - 6.5, 6.5);
         almond.quadTo(cx, 6.5 - 2 * half, cx + 6.5, 6.0);
@@ -182,142 +184,295 @@ void worm(QPainter& p, const FrameInfo& f) {
 
 namespace {
 
-void drawClam(QPainter& p, const FrameInfo& f, const QColor& shell, const QColor& mantle) {
-    const double open = f.progress();  // 0 shut .. 1 wide open
-    const QColor rim = shell.darker(220);
-    const QPointF hinge(5, 18);
-    QPainterPath lower;
-    lower.moveTo(hinge);
-    lower.cubicTo(8, 27, 32, 28, 37, 18);
-    // Scalloped lip.
-    for (int i = 0; i < 6; ++i) {
-        const double x0 = 37 - i * 5.33;
-        lower.quadTo(x0 - 2.7, 16, x0 - 5.33, 18);
+// One valve of a clam, hinge on the left, seen from the side: a fan of ribs
+// ending in a scalloped lip along y = lipY, domed up (`bulge` < 0) or down.
+QPainterPath valve(QPointF hinge, double lipY, double frontX, double bulge, int ribs) {
+    QPainterPath path;
+    path.moveTo(hinge);
+    path.cubicTo(hinge.x() - 0.5, lipY + bulge * 0.95, frontX - 5.0, lipY + bulge * 1.2, frontX,
+                 lipY);
+    const double step = (frontX - hinge.x() - 2.0) / ribs;
+    const double scallop = bulge < 0 ? 1.4 : -1.4;
+    for (int i = 0; i < ribs; ++i) {
+        const double x0 = frontX - i * step;
+        path.quadTo(x0 - step / 2, lipY + scallop, x0 - step, lipY);
     }
-    lower.closeSubpath();
-    fillWithRim(p, lower,
-                linear(QPointF(0, 17), QPointF(0, 27),
-                       {{0.0, shell.lighter(120)}, {1.0, shell.darker(130)}}),
-                rim);
+    path.lineTo(hinge);
+    path.closeSubpath();
+    return path;
+}
+
+// Shades a valve: light from the upper left, ribs fanning from the hinge,
+// two growth lines, and a dark rim.
+void shadeValve(QPainter& p, const QPainterPath& shape, QPointF hinge, double lipY, double frontX,
+                int ribs, const QColor& shell, bool upper) {
+    const QColor rim = shell.darker(240);
+    const QRectF box = shape.boundingRect();
+    fillWithRim(p, shape,
+                radial(QPointF(box.left() + box.width() * 0.4, box.top() + box.height() * 0.25),
+                       box.width() * 0.7,
+                       {{0.0, shell.lighter(upper ? 140 : 120)},
+                        {0.55, shell},
+                        {1.0, shell.darker(upper ? 135 : 160)}}),
+                rim, 0.9);
+    p.save();
+    p.setClipPath(shape);
+    // The ribs run from the hinge over the dome to the scallops of the lip;
+    // seen from the side each is the valve's own arch, drawn shorter. The
+    // bands between them are lit and shaded in turn.
+    const double bulge = upper ? -9.6 : 7.4;
+    const auto rib = [&](double reach) {
+        const double sx = reach;
+        const double sy = std::sqrt(reach);
+        const double x1 = hinge.x() + (frontX - hinge.x()) * sx;
+        QPainterPath arch;
+        arch.moveTo(hinge);
+        arch.cubicTo(hinge.x() - 0.5 * sx, lipY + bulge * 0.95 * sy, x1 - 5.0 * sx,
+                     lipY + bulge * 1.2 * sy, x1, lipY);
+        return arch;
+    };
+    for (int i = 0; i < ribs; ++i) {
+        const double outer = 1.0 - double(i) / ribs;
+        const double inner = 1.0 - double(i + 1) / ribs;
+        QPainterPath band = rib(outer);
+        band.connectPath(rib(inner).toReversed());
+        band.closeSubpath();
+        p.fillPath(band, i % 2 ? QColor(90, 30, 10, upper ? 55 : 70)
+                               : QColor(255, 250, 235, upper ? 80 : 50));
+    }
+    p.setPen(QPen(shell.darker(150), 0.5));
+    p.setBrush(Qt::NoBrush);
+    for (int i = 1; i < ribs; ++i) p.drawPath(rib(1.0 - double(i) / ribs));
+    p.restore();
+}
+
+void drawClam(QPainter& p, const FrameInfo& f, const QColor& shell, const QColor& mantle) {
+    // Frame 0 is shut, the last wide open; the valve eases in and out of its travel.
+    const double t = f.progress();
+    const double open = t * t * (3.0 - 2.0 * t);
+    const QPointF hinge(4.5, 18.5);
+    const double lipY = 18.5;
+    const double frontX = 36.5;
+    constexpr int ribs = 7;
+    const double angle = -27.0 * open;
+
+    const QPainterPath lower = valve(hinge, lipY, frontX, 7.4, ribs);
+    const QPainterPath upper = valve(hinge, lipY, frontX, -9.6, ribs);
+    QTransform lift;
+    lift.translate(hinge.x(), hinge.y());
+    lift.rotate(angle);
+    lift.translate(-hinge.x(), -hinge.y());
+
     if (open > 0) {
-        // Soft mantle and a pearl show between the shells.
-        QPainterPath inside;
-        inside.moveTo(hinge);
-        inside.quadTo(20, 18 - 10 * open, 36, 18 - 12 * open);
-        inside.lineTo(37, 18);
-        inside.closeSubpath();
-        fillWithRim(p, inside,
-                    linear(QPointF(0, 6), QPointF(0, 18),
-                           {{0.0, mantle.lighter(130)}, {1.0, mantle.darker(120)}}),
+        // The inside: dark depths, the pearly inner face of the upper valve,
+        // and the soft frilled mantle with the pearl resting on it.
+        const QPointF upperLip = lift.map(QPointF(frontX, lipY));
+        QPainterPath gap;
+        gap.moveTo(hinge);
+        gap.lineTo(upperLip);
+        gap.quadTo(frontX + 1.0, (upperLip.y() + lipY) / 2, frontX, lipY);
+        gap.closeSubpath();
+        fillWithRim(p, gap,
+                    linear(QPointF(0, upperLip.y()), QPointF(0, lipY),
+                           {{0.0, mantle.darker(300)}, {1.0, mantle.darker(170)}}),
+                    shell.darker(240), 0.7);
+        // The pearly lining just inside the upper lip.
+        p.setPen(QPen(QColor(240, 230, 245), 1.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(hinge + (upperLip - hinge) * 0.35 + QPointF(0, 0.9),
+                   upperLip + QPointF(-0.6, 0.9));
+        QPainterPath frill;
+        const double frillTop = lipY - 3.2 * open;
+        frill.moveTo(hinge + QPointF(3, 0));
+        for (int i = 0; i <= 10; ++i) {
+            const double x = hinge.x() + 3 + (frontX - 1 - hinge.x() - 3) * i / 10.0;
+            const double rise =
+                frillTop + (lipY - frillTop) * std::pow(1.0 - double(i) / 10.0, 3.0);
+            frill.lineTo(x, rise + (i % 2 ? 0.7 : -0.3) * open);
+        }
+        frill.lineTo(frontX - 1, lipY + 1);
+        frill.lineTo(hinge.x() + 3, lipY + 1);
+        frill.closeSubpath();
+        fillWithRim(p, frill,
+                    linear(QPointF(0, frillTop - 1), QPointF(0, lipY),
+                           {{0.0, mantle.lighter(140)}, {1.0, mantle}}),
                     mantle.darker(200), 0.6);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(80, 200, 230));
+        p.setBrush(QColor(120, 230, 240));
         for (int i = 0; i < 4; ++i)
-            p.drawEllipse(QPointF(14 + i * 5, 16.5 - open * (2 + i * 1.5)), 0.9, 0.9);
-        if (open > 0.4)
+            p.drawEllipse(QPointF(17 + i * 4.5, lipY - 0.6 - open * (0.4 + i * 0.5)), 0.7, 0.7);
+        if (open > 0.4) {
+            const double size = 2.6 * std::min(1.0, (open - 0.4) / 0.3);
+            const QPointF pearl(25.0, lipY - 1.6 - size);
             p.setBrush(radial(
-                QPointF(23.5, 14.5), 3.0,
-                {{0.0, Qt::white}, {0.7, QColor(235, 230, 220)}, {1.0, QColor(190, 180, 170)}}));
-        if (open > 0.4) p.drawEllipse(QPointF(24, 15.5), 2.6, 2.6);
+                pearl + QPointF(-0.8, -0.9), size * 1.3,
+                {{0.0, Qt::white}, {0.6, QColor(238, 232, 226)}, {1.0, QColor(180, 170, 175)}}));
+            p.setPen(QPen(QColor(130, 120, 130), 0.5));
+            p.drawEllipse(pearl, size, size);
+        }
     }
-    QPainterPath upper;
-    upper.moveTo(hinge);
-    upper.cubicTo(8, 8, 32, 7, 37, 18);
-    for (int i = 0; i < 6; ++i) {
-        const double x0 = 37 - i * 5.33;
-        upper.quadTo(x0 - 2.7, 20, x0 - 5.33, 18);
-    }
-    upper.closeSubpath();
+
+    shadeValve(p, lower, hinge, lipY, frontX, ribs, shell.darker(108), false);
     p.save();
-    p.translate(hinge);
-    p.rotate(-26 * open);
-    p.translate(-hinge);
-    fillWithRim(p, upper,
-                linear(QPointF(0, 8), QPointF(0, 19), {{0.0, shell.lighter(140)}, {1.0, shell}}),
-                rim);
-    p.setClipPath(upper);
-    p.setPen(QPen(shell.darker(140), 0.8));
-    for (int i = 0; i < 6; ++i) p.drawLine(hinge, QPointF(37 - i * 5.33 - 2.7, 19));
+    p.setTransform(lift, true);
+    shadeValve(p, upper, hinge, lipY, frontX, ribs, shell, true);
     p.restore();
 }
 
 }  // namespace
 
 void largeClam(QPainter& p, const FrameInfo& f) {
-    drawClam(p, f, QColor(170, 160, 130), QColor(120, 60, 170));
+    drawClam(p, f, QColor(226, 190, 146), QColor(130, 60, 180));
 }
 
 void smallClam(QPainter& p, const FrameInfo& f) {
     p.scale(30.0 / 40.0, 19.0 / 27.0);
-    drawClam(p, f, QColor(190, 150, 120), QColor(40, 140, 120));
+    drawClam(p, f, QColor(240, 150, 120), QColor(30, 150, 130));
 }
 
 void anchor(QPainter& p, const FrameInfo& f) {
-    // A tug on the chain rocks the anchor; it snaps back after frame 4.
+    // An old anchor standing on its crown, its chain run from the ring down
+    // to the sea bed beside it. A nudge rocks it back over frames 1 to 4,
+    // the chain drawing tighter, and it settles again in a puff of sand.
     constexpr std::array<double, 5> tilt{0, -3, -6, -8, -9};
     const double angle = tilt[static_cast<std::size_t>(std::min(f.index, 4))];
-    const QColor iron(96, 84, 76);
-    const QColor rim = iron.darker(230);
+    const QColor iron(92, 88, 92);
+    const QColor rim = iron.darker(250);
+    const QColor rust(168, 92, 48);
+    const QPointF pivot(38, 78);
+    QTransform rock;
+    rock.translate(pivot.x(), pivot.y());
+    rock.rotate(angle);
+    rock.translate(-pivot.x(), -pivot.y());
 
-    // Chain from the ring up and out of the picture.
-    p.save();
-    p.setPen(QPen(iron.darker(120), 2.0));
-    p.setBrush(Qt::NoBrush);
-    const QPointF ring(38 + angle * 0.9, 10);
-    for (int i = 0; i < 6; ++i) {
-        const QPointF link = ring + QPointF(5 + i * 6.2, -2 - i * (1.3 - angle * 0.05));
-        p.drawEllipse(link, i % 2 ? 3.2 : 3.6, i % 2 ? 1.4 : 2.4);
-    }
-    p.restore();
+    // Shading across a member: lit on its left flank, dark on its right.
+    const auto across = [&](double x0, double x1) {
+        return linear(QPointF(x0, 0), QPointF(x1, 0),
+                      {{0.0, iron.lighter(115)},
+                       {0.3, iron.lighter(150)},
+                       {0.65, iron},
+                       {1.0, iron.darker(150)}});
+    };
+    const auto down = [&](double y0, double y1) {
+        return linear(QPointF(0, y0), QPointF(0, y1),
+                      {{0.0, iron.lighter(150)}, {0.5, iron}, {1.0, iron.darker(150)}});
+    };
 
     p.save();
-    p.translate(38, 76);
-    p.rotate(angle);
-    p.translate(-38, -76);
-    QPainterPath shape;
-    shape.addEllipse(QPointF(38, 10), 5.5, 5.5);
-    shape.addRoundedRect(QRectF(34.5, 14, 7, 58), 2, 2);
-    shape.addRoundedRect(QRectF(21, 20, 34, 6), 3, 3);
+    p.setTransform(rock, true);
+    // Arms curving up from the crown, each ending in a broad fluke.
     QPainterPath arms;
-    arms.moveTo(11, 58);
-    arms.quadTo(16, 79, 38, 79);
-    arms.quadTo(60, 79, 65, 58);
-    const QPainterPath armBand =
-        QPainterPathStroker(QPen(Qt::black, 7, Qt::SolidLine, Qt::RoundCap)).createStroke(arms);
-    shape.addPath(armBand);
+    arms.moveTo(13.6, 56.0);
+    arms.cubicTo(15.0, 70.0, 26.0, 76.0, 38.0, 76.0);
+    arms.cubicTo(50.0, 76.0, 61.0, 70.0, 62.4, 56.0);
+    QPainterPath lowerPart = solidUnion(
+        QPainterPathStroker(QPen(Qt::black, 5.4, Qt::SolidLine, Qt::RoundCap)).createStroke(arms));
     for (const double side : {-1.0, 1.0}) {
+        // The fluke: an arrowhead on the arm's end, pointing up and out.
+        const QPointF end(38 + side * 24.4, 56.0);
+        const QPointF dir(side * 0.1, -1.0);
+        const QPointF out(side * 1.0, 0.1);
         QPainterPath fluke;
-        const QPointF tip(38 + side * 29, 50);
-        fluke.moveTo(tip);
-        fluke.lineTo(tip + QPointF(side * 6, 13));
-        fluke.lineTo(tip + QPointF(-side * 6, 11));
+        fluke.moveTo(end + dir * 8.5 + out * 1.2);
+        fluke.quadTo(end + dir * 3.0 + out * 5.5, end - dir * 2.0 + out * 5.2);
+        fluke.quadTo(end + out * 1.0, end - dir * 3.0);
+        fluke.quadTo(end - out * 2.0, end - dir * 1.5 - out * 4.6);
+        fluke.quadTo(end + dir * 3.0 - out * 4.0, end + dir * 8.5 + out * 1.2);
         fluke.closeSubpath();
-        shape.addPath(fluke);
+        // United shape by shape: the mirrored fluke winds the other way.
+        lowerPart = lowerPart.united(solidUnion(fluke));
     }
-    QPainterPath holeInRing;
-    holeInRing.addEllipse(QPointF(38, 10), 2.6, 2.6);
-    const QPainterPath solid = solidUnion(shape).subtracted(holeInRing);
-    fillWithRim(p, solid,
-                linear(QPointF(20, 0), QPointF(56, 0),
-                       {{0.0, iron.lighter(130)}, {0.5, iron}, {1.0, iron.darker(140)}}),
-                rim);
-    p.setClipPath(solid);
+    QPainterPath crown;
+    crown.addEllipse(QPointF(38, 74.5), 4.4, 3.4);
+    lowerPart = lowerPart.united(crown);
+    fillWithRim(p, lowerPart, down(50, 80), rim, 1.0);
+    p.save();
+    p.setClipPath(lowerPart);
+    p.strokePath(arms.translated(0, -1.3),
+                 QPen(QColor(255, 255, 255, 60), 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.restore();
+
+    QPainterPath shank;
+    shank.addRoundedRect(QRectF(35.0, 12.0, 6.0, 62.0), 2.5, 2.5);
+    fillWithRim(p, shank, across(35, 41), rim, 1.0);
+    // The stock, across the top, with a ball on each end.
+    QPainterPath stock;
+    stock.addRoundedRect(QRectF(20.0, 17.0, 36.0, 4.6), 2.0, 2.0);
+    stock.addEllipse(QPointF(19.6, 19.3), 3.0, 3.0);
+    stock.addEllipse(QPointF(56.4, 19.3), 3.0, 3.0);
+    const QPainterPath stockShape = solidUnion(stock);
+    fillWithRim(p, stockShape, down(16, 22.5), rim, 1.0);
+    // The ring at the head.
+    QPainterPath ring;
+    ring.addEllipse(QPointF(38, 8.2), 4.8, 4.8);
+    QPainterPath hole;
+    hole.addEllipse(QPointF(38, 8.2), 2.4, 2.4);
+    const QPainterPath ringShape = ring.subtracted(hole);
+    fillWithRim(p, ringShape, across(33, 43), rim, 1.0);
+
+    // Rust streaks and a few barnacles, in fixed places.
+    const QPainterPath body =
+        solidUnion(QPainterPath(lowerPart).united(shank).united(stockShape).united(ringShape));
+    p.setClipPath(body);
     p.setPen(Qt::NoPen);
-    Prng rust(7);
-    for (int i = 0; i < 30; ++i) {
-        p.setBrush(i % 3 ? QColor(150, 80, 40, 170) : QColor(220, 220, 200, 200));
-        p.drawEllipse(QPointF(rust.range(10, 66), rust.range(4, 80)), rust.range(0.8, 2.2),
-                      rust.range(0.8, 1.8));
+    p.setBrush(QColor(rust.red(), rust.green(), rust.blue(), 170));
+    p.drawEllipse(QPointF(39.5, 30.0), 1.3, 4.0);
+    p.drawEllipse(QPointF(37.0, 52.0), 1.2, 5.0);
+    p.drawEllipse(QPointF(29.0, 19.8), 3.5, 1.2);
+    p.drawEllipse(QPointF(21.0, 70.0), 3.0, 1.5);
+    p.drawEllipse(QPointF(58.0, 66.0), 1.6, 3.0);
+    p.drawEllipse(QPointF(40.0, 76.0), 3.0, 1.4);
+    for (const QPointF at : {QPointF(45.0, 74.6), QPointF(48.4, 73.6), QPointF(52.0, 19.6)}) {
+        p.setBrush(QColor(236, 230, 214));
+        p.drawEllipse(at, 1.5, 1.3);
+        p.setBrush(QColor(90, 80, 70));
+        p.drawEllipse(at, 0.55, 0.5);
     }
     p.restore();
 
-    // The jolt stirs up sand.
+    // The chain drops slack from the ring past the shank and runs out
+    // across the sand to the right.
+    const QPointF top = rock.map(QPointF(40.8, 11.2));
+    QPainterPath run;
+    run.moveTo(top);
+    run.cubicTo(top + QPointF(5.0, 20.0), QPointF(44.0, 76.0), QPointF(54.0, 78.2));
+    run.lineTo(72.0, 78.6);
+    std::vector<QPointF> line;
+    for (int i = 0; i <= 100; ++i) line.push_back(run.pointAtPercent(i / 100.0));
+    double walked = 0;
+    int link = 0;
+    for (std::size_t i = 1; i < line.size(); ++i) {
+        const QPointF step = line[i] - line[i - 1];
+        const double length = std::hypot(step.x(), step.y());
+        for (walked += length; walked >= 3.6; walked -= 3.6, ++link) {
+            const QPointF at = line[i] - step * ((walked - 3.6) / length);
+            p.save();
+            p.translate(at);
+            p.rotate(std::atan2(step.y(), step.x()) * 180.0 / std::numbers::pi);
+            QPainterPath shape;
+            if (link % 2 == 0) {
+                shape.addEllipse(QPointF(0, 0), 2.9, 1.9);
+                QPainterPath inside;
+                inside.addEllipse(QPointF(0, 0), 1.4, 0.6);
+                shape = shape.subtracted(inside);
+            } else {
+                shape.addRoundedRect(QRectF(-2.9, -0.8, 5.8, 1.6), 0.8, 0.8);
+            }
+            fillWithRim(p, shape, link % 2 ? iron.darker(115) : iron.lighter(120), rim, 0.7);
+            p.restore();
+        }
+    }
+
+    // The jolt stirs up little clouds of sand either side of the crown.
     if (f.index >= 2) {
+        const double grow = (f.index - 1) / 3.0;
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(200, 180, 140));
-        for (int i = 0; i < 5; ++i)
-            p.drawEllipse(QPointF(22 + i * 8 + f.index, 80 - (i % 2) * 2 - f.index * 0.6),
-                          1.6 + f.index * 0.2, 1.3);
+        for (const double side : {-1.0, 1.0}) {
+            for (int i = 0; i < 3; ++i) {
+                const QPointF at(38 + side * (8 + i * 4.5 + 3 * grow), 78.5 - i * 1.2 - grow * 1.5);
+                p.setBrush(i == 1 ? QColor(226, 210, 168) : QColor(204, 186, 140));
+                p.drawEllipse(at, 1.6 + grow * 1.4 - i * 0.2, 1.1 + grow * 0.8);
+            }
+        }
     }
 }
 
@@ -381,7 +536,24 @@ void pillar(QPainter& p, const FrameInfo& f) {
 }
 
 void bubble(QPainter& p, const FrameInfo& f) {
-    drawBubble(p, QPointF(f.size.width() / 2.0, f.size.height() / 2.0), 4.2);
+    // An 11 x 10 bubble: a clean round outline a pixel inside the frame, a
+    // bright rim, clear blue inside and a highlight at the upper left.
+    const QPointF centre(f.size.width() / 2.0, f.size.height() / 2.0);
+    const double rx = 4.45;
+    const double ry = 4.25;
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 236, 255));
+    p.drawEllipse(centre, rx, ry);
+    p.setBrush(radial(
+        centre + QPointF(0.6, 0.8), rx,
+        {{0.0, QColor(60, 130, 196)}, {0.7, QColor(96, 168, 222)}, {1.0, QColor(150, 206, 244)}}));
+    p.drawEllipse(centre, rx - 1.0, ry - 1.0);
+    p.setBrush(Qt::white);
+    p.drawEllipse(centre + QPointF(-1.6, -1.5), 1.2, 0.9);
+    p.setBrush(QColor(220, 244, 255));
+    p.drawEllipse(centre + QPointF(1.9, 1.8), 0.6, 0.5);
+    p.restore();
 }
 
 }  // namespace mediagen::art

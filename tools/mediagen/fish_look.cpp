@@ -12,7 +12,7 @@ namespace {
 QPainterPath tailFin(const FishLook& look, const BodyShape& body, double w, double swing) {
     const double baseX = body.tailX + 1.5;
     const double reach = 0.75 + 0.25 * std::cos(swing);
-    const double tipX = baseX - (baseX - w * 0.02) * reach;
+    const double tipX = baseX - (baseX - w * look.tailTipX) * reach;
     const double spread = body.halfHeight * (look.tail == FishLook::Tail::Fan ? 1.05 : 1.25);
     const double top = body.midY - spread;
     const double bottom = body.midY + spread;

@@ -16,6 +16,7 @@ struct FishLook {
     double peakAt = 0.55;
     double noseExp = 0.6;
     double tailHalf = 0.2;
+    double tailTipX = 0.02;  // of the width: how far back the tail reaches at full stretch
     QColor top;
     QColor bottom;
     QColor fin;
