@@ -40,10 +40,14 @@ public:
         return std::nullopt;
     }
 
-    bool Skip(std::uint64_t count) {
-        if (count > Remaining()) return false;
-        at_ += static_cast<std::size_t>(count);
-        return true;
+    bool Skip(std::uint64_t count) { return Bytes(count).has_value(); }
+
+    // The next count bytes, passed over.
+    std::optional<std::string_view> Bytes(std::uint64_t count) {
+        if (count > Remaining()) return std::nullopt;
+        const std::string_view part = bytes_.substr(at_, static_cast<std::size_t>(count));
+        at_ += part.size();
+        return part;
     }
 
     bool Tag(std::string_view expected) {
@@ -79,24 +83,35 @@ int ChannelMessageDataBytes(std::uint8_t status) {
 }
 
 // Walks one track's events; stops at the end-of-track event when there is one.
-bool TrackEventsAreComplete(ByteCursor track) {
+bool WalkTrack(ByteCursor track, MidiFileEvent event,
+               const std::function<void(const MidiFileEvent&)>& visit) {
     std::optional<std::uint8_t> runningStatus;
     while (!track.AtEnd()) {
-        if (!track.VariableLength()) return false;  // delta time
+        const auto delta = track.VariableLength();
         const auto first = track.Peek();
-        if (!first) return false;
+        if (!delta || !first) return false;
+        event.tick += *delta;
+        event.metaType = 0;
 
         if (*first == kMetaEvent) {
             track.Skip(1);
             const auto type = track.Number(1);
             const auto length = track.VariableLength();
-            if (!type || !length || !track.Skip(*length)) return false;
+            if (!type || !length) return false;
+            const auto data = track.Bytes(*length);
+            if (!data) return false;
             if (*type == kMetaTempo && *length != 3) return false;
-            if (*type == kMetaEndOfTrack) return true;
+            event.status = kMetaEvent;
+            event.metaType = static_cast<std::uint8_t>(*type);
+            event.data = *data;
         } else if (*first == kSysEx || *first == kSysExContinuation) {
             track.Skip(1);
             const auto length = track.VariableLength();
-            if (!length || !track.Skip(*length)) return false;
+            if (!length) return false;
+            const auto data = track.Bytes(*length);
+            if (!data) return false;
+            event.status = *first;
+            event.data = *data;
         } else if (*first >= 0xF0) {
             return false;  // real-time and common messages have no place in a file
         } else {
@@ -105,39 +120,52 @@ bool TrackEventsAreComplete(ByteCursor track) {
                 track.Skip(1);
             }
             if (!runningStatus) return false;  // data byte with no status before it
-            if (!track.Skip(ChannelMessageDataBytes(*runningStatus))) return false;
+            const auto data = track.Bytes(ChannelMessageDataBytes(*runningStatus));
+            if (!data) return false;
+            event.status = *runningStatus;
+            event.data = *data;
         }
+        if (visit) visit(event);
+        if (event.status == kMetaEvent && event.metaType == kMetaEndOfTrack) return true;
     }
     return true;
 }
 
 }  // namespace
 
-bool IsWellFormedMidi(std::string_view bytes) {
+std::optional<MidiFileHeader> WalkMidiFile(std::string_view bytes,
+                                           const std::function<void(const MidiFileEvent&)>& visit) {
     ByteCursor file(bytes);
-    if (!file.Tag("MThd")) return false;
+    if (!file.Tag("MThd")) return std::nullopt;
     const auto headerLength = file.Number(4);
-    if (!headerLength || *headerLength < 6) return false;
+    if (!headerLength || *headerLength < 6) return std::nullopt;
     auto header = file.Take(*headerLength);
-    if (!header) return false;
+    if (!header) return std::nullopt;
     const auto format = header->Number(2);
     const auto trackCount = header->Number(2);
     const auto division = header->Number(2);
-    if (*format > 2 || *trackCount == 0) return false;
-    if (*division == 0 || (*division & 0x8000u)) return false;  // SMPTE timing is not played
+    if (*format > 2 || *trackCount == 0) return std::nullopt;
+    if (*division == 0 || (*division & 0x8000u)) return std::nullopt;  // SMPTE timing is not played
 
     for (std::uint32_t found = 0; found < *trackCount;) {
         const bool isTrack = file.Tag("MTrk");
-        if (!isTrack && !file.Skip(4)) return false;  // another kind of chunk: passed over
+        if (!isTrack && !file.Skip(4)) return std::nullopt;  // another kind of chunk: passed over
         const auto length = file.Number(4);
-        if (!length) return false;
+        if (!length) return std::nullopt;
         auto chunk = file.Take(*length);
-        if (!chunk) return false;
+        if (!chunk) return std::nullopt;
         if (!isTrack) continue;
-        if (!TrackEventsAreComplete(*chunk)) return false;
+        MidiFileEvent start;
+        start.track = static_cast<int>(found);
+        if (!WalkTrack(*chunk, start, visit)) return std::nullopt;
         ++found;
     }
-    return true;
+    return MidiFileHeader{static_cast<int>(*format), static_cast<int>(*trackCount),
+                          static_cast<int>(*division)};
+}
+
+bool IsWellFormedMidi(std::string_view bytes) {
+    return WalkMidiFile(bytes).has_value();
 }
 
 }  // namespace bv

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -48,7 +49,7 @@ Wave readWave(const std::vector<std::uint8_t>& b) {
     return w;
 }
 
-TEST(SoundEffect, IsSixteenBitPcmOfAFewSeconds) {
+TEST(SoundEffect, IsSixteenBitPcmOfHalfAMinuteOrMore) {
     const Wave w = readWave(readBytes(mediaDir() / "bv_soundfx.wav"));
     EXPECT_EQ(w.format, 1);
     EXPECT_EQ(w.bits, 16);
@@ -56,23 +57,66 @@ TEST(SoundEffect, IsSixteenBitPcmOfAFewSeconds) {
     EXPECT_TRUE(w.rate == 22050 || w.rate == 44100);
     ASSERT_GT(w.rate, 0);
     const double seconds = double(w.samples.size()) / w.channels / w.rate;
-    EXPECT_GE(seconds, 2.0);
-    EXPECT_LE(seconds, 15.0);
+    EXPECT_GE(seconds, 30.0);
+    EXPECT_LE(seconds, 60.0) << "more than the effect needs to hold in memory";
     const auto [low, high] = std::minmax_element(w.samples.begin(), w.samples.end());
     EXPECT_GT(*high - *low, 10000) << "too quiet to hear";
 }
 
+// Across the seam the wave carries on as it does between any two neighbours:
+// the step from the last sample to the first, and the bend (second
+// difference) at both sides of the seam, are no larger than almost all of
+// those inside the loop.
 TEST(SoundEffect, LoopsWithoutAClick) {
     const Wave w = readWave(readBytes(mediaDir() / "bv_soundfx.wav"));
     ASSERT_EQ(w.channels, 1);
-    ASSERT_GT(w.samples.size(), 1000u);
-    std::vector<int> steps;
-    for (std::size_t i = 1; i < w.samples.size(); ++i)
-        steps.push_back(std::abs(w.samples[i] - w.samples[i - 1]));
+    const auto& s = w.samples;
+    const std::size_t n = s.size();
+    ASSERT_GT(n, 1000u);
+    const auto at = [&](std::size_t i) { return int(s[i % n]); };  // round the loop
+    const auto step = [&](std::size_t i) { return std::abs(at(i + 1) - at(i)); };
+    const auto bend = [&](std::size_t i) { return std::abs(at(i + 2) - 2 * at(i + 1) + at(i)); };
+    std::vector<int> steps, bends;
+    for (std::size_t i = 0; i + 2 < n; ++i) {
+        steps.push_back(step(i));
+        bends.push_back(bend(i));
+    }
     std::sort(steps.begin(), steps.end());
-    const int typical = steps[steps.size() * 95 / 100];
-    const int seam = std::abs(w.samples.front() - w.samples.back());
-    EXPECT_LE(seam, typical) << "the jump from the last sample to the first is a click";
+    std::sort(bends.begin(), bends.end());
+    EXPECT_LE(step(n - 1), steps[steps.size() * 95 / 100]) << "the last sample jumps to the first";
+    EXPECT_LE(bend(n - 2), bends[bends.size() * 95 / 100]) << "the wave kinks at the seam";
+    EXPECT_LE(bend(n - 1), bends[bends.size() * 95 / 100]) << "the wave kinks at the seam";
+}
+
+// The bubbles fall at no regular interval: the loudness envelope (10 ms
+// steps) matches no shifted copy of itself, as a shorter loop repeated
+// inside the file would.
+TEST(SoundEffect, HoldsNoShorterRepeat) {
+    const Wave w = readWave(readBytes(mediaDir() / "bv_soundfx.wav"));
+    ASSERT_GT(w.rate, 0);
+    const std::size_t hop = static_cast<std::size_t>(w.rate / 100);
+    std::vector<double> envelope;
+    for (std::size_t i = 0; i + hop <= w.samples.size(); i += hop) {
+        double sum = 0;
+        for (std::size_t j = i; j < i + hop; ++j) sum += double(w.samples[j]) * w.samples[j];
+        envelope.push_back(std::sqrt(sum / hop));
+    }
+    ASSERT_GT(envelope.size(), 200u);
+    double mean = 0;
+    for (const double e : envelope) mean += e / envelope.size();
+    double variance = 0;
+    for (double& e : envelope) {
+        e -= mean;
+        variance += e * e;
+    }
+    const std::size_t m = envelope.size();
+    double closest = 0;
+    for (std::size_t lag = 50; lag <= m / 2; ++lag) {  // half a second and more
+        double sum = 0;
+        for (std::size_t i = 0; i < m; ++i) sum += envelope[i] * envelope[(i + lag) % m];
+        closest = std::max(closest, sum / variance);
+    }
+    EXPECT_LT(closest, 0.6);
 }
 
 }  // namespace

@@ -73,7 +73,9 @@ std::vector<std::uint8_t> MidiTrack::encode() const {
         out.insert(out.end(), event.bytes.begin(), event.bytes.end());
         now = event.tick;
     }
-    out.insert(out.end(), {0x00, 0xFF, 0x2F, 0x00});
+    const auto delta = variableLength(std::max(endTick_, now) - now);
+    out.insert(out.end(), delta.begin(), delta.end());
+    out.insert(out.end(), {0xFF, 0x2F, 0x00});
     return out;
 }
 

@@ -17,6 +17,8 @@ public:
     void program(std::uint32_t tick, int channel, int program);
     void controller(std::uint32_t tick, int channel, int number, int value);
     void note(std::uint32_t tick, std::uint32_t length, int channel, int key, int velocity);
+    // The track lasts at least until `tick`, even when its last event comes sooner.
+    void endAt(std::uint32_t tick) { endTick_ = tick; }
 
     // The track chunk's body, events in time order (note-offs before
     // note-ons at the same tick), closed by End of Track.
@@ -31,6 +33,7 @@ private:
     };
     void add(std::uint32_t tick, int rank, std::vector<std::uint8_t> bytes);
     std::vector<Event> events_;
+    std::uint32_t endTick_ = 0;
 };
 
 // Writes a format 1 file with `ticksPerBeat` ticks per quarter note.

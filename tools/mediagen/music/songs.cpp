@@ -9,7 +9,7 @@ std::vector<Score> allSongs() {
     songs.push_back(lagoonBossa());
     songs.push_back(coralWaltz());
     songs.push_back(abyssDrift());
-    songs.push_back(reefParade());
+    songs.push_back(sunlitShallows());
     return songs;
 }
 
