@@ -10,13 +10,15 @@
 namespace bv {
 namespace {
 
-// Which strip a free swimmer shows, chosen after each move.
+// Which strip a free swimmer shows, chosen after each move. A swimmer faces
+// the way it moves across the screen, rising or sinking: the whale and the
+// swimming mermaid, which may also leave the screen upwards, face that way
+// too (their first strips are drawn for their first directions, right and
+// left, and the other strip would show them tail first).
 enum class Facing {
-    FirstStripMovingRight,         // DX > 0
-    FirstStripMovingLeft,          // DX < 0
-    FirstStripMovingRightAndDown,  // DX > 0 and DY > 0
-    FirstStripMovingLeftAndUp,     // DX < 0 and DY < 0
-    ChangedOnlyAtSideTurn,         // second strip on turning at SwimLeft, first at SwimRight
+    FirstStripMovingRight,  // DX > 0
+    FirstStripMovingLeft,   // DX < 0
+    ChangedOnlyAtSideTurn,  // second strip on turning at SwimLeft, first at SwimRight
 };
 
 struct SwimMotion {
@@ -29,10 +31,9 @@ constexpr SwimMotion kRightOnly{"Animations\\Anim_Swim_RightOnly", Facing::First
                                 false};
 constexpr SwimMotion kLeftOnly{"Animations\\Anim_Swim_LeftOnly", Facing::FirstStripMovingLeft,
                                false};
-constexpr SwimMotion kRightDown{"Animations\\Anim_Swim_RightDown",
-                                Facing::FirstStripMovingRightAndDown, true};
-constexpr SwimMotion kLeftUp{"Animations\\Anim_Swim_LeftUp", Facing::FirstStripMovingLeftAndUp,
-                             true};
+constexpr SwimMotion kRightDown{"Animations\\Anim_Swim_RightDown", Facing::FirstStripMovingRight,
+                                true};
+constexpr SwimMotion kLeftUp{"Animations\\Anim_Swim_LeftUp", Facing::FirstStripMovingLeft, true};
 constexpr SwimMotion kBoth1{"Animations\\Anim_Swim_Both1", Facing::ChangedOnlyAtSideTurn, false};
 
 bool ShowsFirstStrip(Facing facing, const Sprite& sprite) {
@@ -41,10 +42,6 @@ bool ShowsFirstStrip(Facing facing, const Sprite& sprite) {
             return sprite.DX > 0;
         case Facing::FirstStripMovingLeft:
             return sprite.DX < 0;
-        case Facing::FirstStripMovingRightAndDown:
-            return sprite.DX > 0 && sprite.DY > 0;
-        case Facing::FirstStripMovingLeftAndUp:
-            return sprite.DX < 0 && sprite.DY < 0;
         case Facing::ChangedOnlyAtSideTurn:
             break;  // the strip is chosen when turning
     }

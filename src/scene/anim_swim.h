@@ -11,8 +11,8 @@ namespace bv {
 // Free swimmers; they differ in which strip shows for which direction.
 void Anim_Swim_RightOnly(Sprite& sprite);  // first strip while moving right
 void Anim_Swim_LeftOnly(Sprite& sprite);   // first strip while moving left
-void Anim_Swim_RightDown(Sprite& sprite);  // first strip moving right and down; may leave upwards
-void Anim_Swim_LeftUp(Sprite& sprite);     // first strip moving left and up; may leave upwards
+void Anim_Swim_RightDown(Sprite& sprite);  // first strip moving right; may leave upwards
+void Anim_Swim_LeftUp(Sprite& sprite);     // first strip moving left; may leave upwards
 void Anim_Swim_Both1(Sprite& sprite);      // changes strip only when it turns at a side
 
 // Waits above the screen until LongTick equals the trigger, then falls

@@ -80,14 +80,15 @@ INSTANTIATE_TEST_SUITE_P(EveryFreeSwimmer, SwimBounds, ::testing::ValuesIn(kSwim
 
 using SwimStrips = AnimationTest;
 
+// Each swimmer faces the way it moves across the screen, rising or sinking.
 TEST_F(SwimStrips, EachRoutineShowsItsFirstStripOnlyForItsOwnDirection) {
     struct Direction {
         Integer dx, dy;
         bool firstStrip[4];  // RightOnly, LeftOnly, RightDown, LeftUp
     };
     const Direction directions[] = {
-        {4, 1, {true, false, true, false}},   {4, -1, {true, false, false, false}},
-        {-4, 1, {false, true, false, false}}, {-4, -1, {false, true, false, true}},
+        {4, 1, {true, false, true, false}},   {4, -1, {true, false, true, false}},
+        {-4, 1, {false, true, false, true}},  {-4, -1, {false, true, false, true}},
         {0, 1, {false, false, false, false}}, {0, -1, {false, false, false, false}},
     };
     for (const Direction& direction : directions) {

@@ -14,23 +14,37 @@ namespace {
 
 enum class Facing { Right, Left };
 
+// How a swimmer carries itself: level ones lead with their thick body, the
+// upright sea horses with the snout at the top.
+enum class Posture { Level, Upright };
+
 struct Heading {
     const char* file;
     Facing firstStrip;  // the second strip faces the other way
+    Posture posture = Posture::Level;
 };
 
 // Which way each turning creature's first strip faces: the way its swim
 // routine moves it while it shows that strip.
 constexpr Heading kHeadings[] = {
-    {"bv_shark.bmp", Facing::Right},     {"bv_hammerhead.bmp", Facing::Right},
-    {"bv_manatee.bmp", Facing::Right},   {"bv_whale.bmp", Facing::Right},
-    {"bv_Dolphin.bmp", Facing::Left},    {"bv_tigershark.bmp", Facing::Left},
-    {"bv_octopus.bmp", Facing::Left},    {"bv_orca.bmp", Facing::Left},
-    {"bv_swimmaid.bmp", Facing::Left},   {"bv_tuna.bmp", Facing::Left},
-    {"bv_scubadiver.bmp", Facing::Left}, {"bv_bluedevil.bmp", Facing::Left},
-    {"bv_angelfish.bmp", Facing::Left},  {"bv_emperorfish.bmp", Facing::Left},
-    {"bv_redfish.bmp", Facing::Left},    {"bv_yellowfish.bmp", Facing::Left},
-    {"bv_swimhorse.bmp", Facing::Left},  {"bv_blowfish.bmp", Facing::Left},
+    {"bv_shark.bmp", Facing::Right},
+    {"bv_hammerhead.bmp", Facing::Right},
+    {"bv_manatee.bmp", Facing::Right},
+    {"bv_whale.bmp", Facing::Right},
+    {"bv_Dolphin.bmp", Facing::Left},
+    {"bv_tigershark.bmp", Facing::Left},
+    {"bv_octopus.bmp", Facing::Left},
+    {"bv_orca.bmp", Facing::Left},
+    {"bv_swimmaid.bmp", Facing::Left},
+    {"bv_tuna.bmp", Facing::Left},
+    {"bv_scubadiver.bmp", Facing::Left},
+    {"bv_bluedevil.bmp", Facing::Left},
+    {"bv_angelfish.bmp", Facing::Left},
+    {"bv_emperorfish.bmp", Facing::Left},
+    {"bv_redfish.bmp", Facing::Left},
+    {"bv_yellowfish.bmp", Facing::Left},
+    {"bv_swimhorse.bmp", Facing::Left, Posture::Upright},
+    {"bv_blowfish.bmp", Facing::Left},
 };
 
 // The lower envelope of parabolas: squared distance along one line of
@@ -140,6 +154,32 @@ double heading(const QImage& sheet, const QRect& frame) {
     return aheadOfMiddle + aheadOfThin;
 }
 
+// How strongly the top third of an upright shape (its head) lies right of
+// the whole shape's middle (negative: to the left), in parts of its width.
+double headLead(const QImage& sheet, const QRect& frame) {
+    int top = frame.height(), bottom = -1, left = frame.width(), right = -1;
+    double sumX = 0, count = 0;
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            if (isBlack(sheet.pixel(frame.left() + x, frame.top() + y))) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                left = std::min(left, x);
+                right = std::max(right, x);
+                sumX += x;
+                ++count;
+            }
+    if (count == 0) return 0;
+    double headX = 0, headCount = 0;
+    for (int y = top; y <= top + (bottom - top) / 3; ++y)
+        for (int x = left; x <= right; ++x)
+            if (isBlack(sheet.pixel(frame.left() + x, frame.top() + y))) {
+                headX += x;
+                ++headCount;
+            }
+    return (headX / headCount - sumX / count) / (right - left + 1);
+}
+
 const SheetSpec* specOf(const std::string& file) {
     for (const SheetSpec& s : standardSheets())
         if (s.file == file) return &s;
@@ -161,7 +201,9 @@ TEST(Facing, EverySwimmerHeadsTheWayItsStripSwims) {
             for (int k = 0; k < spec->frames; ++k) {
                 const QRect frame((strip * spec->frames + k) * spec->frameWidth, spec->frameHeight,
                                   spec->frameWidth, spec->frameHeight);
-                const double lead = heading(sheet, frame) * (right ? 1 : -1);
+                const double lead = (heading_.posture == Posture::Upright ? headLead(sheet, frame)
+                                                                          : heading(sheet, frame)) *
+                                    (right ? 1 : -1);
                 if (lead < kClearLead)
                     wrong << " strip " << strip + 1 << " frame " << k << " (" << lead << ")";
             }
