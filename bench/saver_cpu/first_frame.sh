@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The time from starting the program to its first composed frame on screen,
-# on a private Xvfb screen, as the median of several starts.
+# on a private Xvfb screen, as the median of several starts, with the
+# settings of saver_cpu.sh.
 # usage: bench/saver_cpu/first_frame.sh BLUVESSA MEDIA_WINDOWS_DIR [WIDTHxHEIGHT] [RUNS] [OPTION...]
 # (the options go to bluvessa, e.g. --scale 1)
 set -euo pipefail
+source "$(dirname "$0")/bench_settings.sh"
 bluvessa=$1
 media=$2
 geometry=${3:-3840x2160}
@@ -21,6 +23,7 @@ export BLUVESSA_WINDOWS_DIR="$work/windows/" XDG_RUNTIME_DIR="$work" SDL_AUDIODR
 export BLUVESSA_TIMING=1
 mkdir -p "$BLUVESSA_WINDOWS_DIR"
 ln -s "$media/Zentrova" "$BLUVESSA_WINDOWS_DIR/Zentrova"
+write_bench_settings "$BLUVESSA_WINDOWS_DIR"
 
 times=()
 for run in $(seq "$runs"); do

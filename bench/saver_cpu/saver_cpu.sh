@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # The full-screen run's processor use: the real program on a private Xvfb
-# screen, with the first-run settings (frame interval 70 ms), measured over
-# a span of seconds after it has settled.
-# usage: bench/saver_cpu/saver_cpu.sh BLUVESSA MEDIA_WINDOWS_DIR [WIDTHxHEIGHT] [SECONDS]
+# screen with every creature on, the clock on, no sound and a frame interval
+# of 70 ms, measured over a span of seconds after it has settled; the X
+# server's share is measured beside it.
+# usage: bench/saver_cpu/saver_cpu.sh BLUVESSA MEDIA_WINDOWS_DIR [WIDTHxHEIGHT] [SECONDS] [OPTION...]
+# (the options go to bluvessa, e.g. --scale 1)
 set -euo pipefail
 bluvessa=$1
 media=$2
 geometry=${3:-1920x1080}
 seconds=${4:-30}
+shift $(( $# < 4 ? $# : 4 ))
+source "$(dirname "$0")/bench_settings.sh"
 
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -19,8 +23,9 @@ export DISPLAY=":$(head -n1 "$work/displayfd")"
 export BLUVESSA_WINDOWS_DIR="$work/windows/" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy
 mkdir -p "$BLUVESSA_WINDOWS_DIR"
 ln -s "$media/Zentrova" "$BLUVESSA_WINDOWS_DIR/Zentrova"
+write_bench_settings "$BLUVESSA_WINDOWS_DIR"
 
-"$bluvessa" /s 2>/dev/null &
+"$bluvessa" /s "$@" 2>/dev/null &
 pid=$!
 sleep 3
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
@@ -31,5 +36,5 @@ end=$(cpu_ticks "$pid"); xend=$(cpu_ticks "$xvfb")
 hz=$(getconf CLK_TCK)
 rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
 awk -v s="$start" -v e="$end" -v xs="$xstart" -v xe="$xend" -v hz="$hz" -v t="$seconds" -v rss="$rss" -v g="$geometry" 'BEGIN {
-  printf "bluvessa at %s over %d s: %.1f%% of one core (X server %.1f%%), resident %d MiB\n",
+  printf "bluvessa at %s over %d s: %.2f%% of one core (X server %.2f%%), resident %d MiB\n",
          g, t, 100 * (e - s) / hz / t, 100 * (xe - xs) / hz / t, rss / 1024 }'

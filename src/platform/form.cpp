@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace bv::platform {
@@ -15,7 +16,7 @@ Form::Form(QWidget* parent) : QWidget(parent) {}
 
 Form::~Form() {
     if (loaded_ && !unloading_) --loadedForms;
-    DeleteSurface(surface_);
+    if (ownsSurface_) DeleteSurface(surface_);
 }
 
 int Form::LoadedCount() {
@@ -86,19 +87,52 @@ Handle Form::hDC() {
 }
 
 void Form::CreateDrawingSurface(int width, int height) {
-    DeleteSurface(surface_);
+    if (ownsSurface_) DeleteSurface(surface_);
     surface_ = CreateSurface(Bitmap(width, height, PixelFormat::TrueColour));
+    ownsSurface_ = true;
 }
 
-void Form::paintEvent(QPaintEvent*) {
+void Form::ShowSurface(Handle surface) {
+    if (ownsSurface_) DeleteSurface(surface_);
+    surface_ = surface;
+    ownsSurface_ = false;
+}
+
+QRegion Form::FromDevicePixels(const std::vector<QRect>& bands) const {
+    const qreal ratio = devicePixelRatioF();
+    QRegion mapped;
+    if (ratio == 1.0) {
+        mapped.setRects(bands.data(), static_cast<int>(bands.size()));
+        return mapped;
+    }
+    for (const QRect& part : bands)
+        mapped += QRectF(part.x() / ratio, part.y() / ratio, part.width() / ratio,
+                         part.height() / ratio)
+                      .toAlignedRect();
+    return mapped;
+}
+
+// Only the parts asked for are drawn: a frame that changed in a few places
+// costs a few small copies.
+void Form::paintEvent(QPaintEvent* event) {
     const Bitmap* picture = FindSurface(surface_);
     if (picture == nullptr) return;
     QPainter painter(this);
-    // The picture is in device pixels: draw it one to one, whatever the
+    // The picture is opaque and replaces what was there: no blending.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    // The picture is in device pixels: drawn one to one, whatever the
     // desktop's scale factor.
     const QImage& image = picture->view();
     const qreal ratio = devicePixelRatioF();
-    painter.drawImage(QRectF(0, 0, image.width() / ratio, image.height() / ratio), image);
+    for (const QRect& part : event->region()) {
+        if (ratio == 1.0) {
+            painter.drawImage(part.topLeft(), image, part);  // a plain copy, no scaling
+            continue;
+        }
+        const QRectF device(part.x() * ratio, part.y() * ratio, part.width() * ratio,
+                            part.height() * ratio);
+        painter.drawImage(QRectF(part), image, device);
+    }
 }
 
 }  // namespace bv::platform

@@ -5,6 +5,7 @@
 // cancel it) and then Form_Unload.
 
 #include <QWidget>
+#include <vector>
 
 #include "platform/checked_arithmetic.h"
 #include "platform/surface_table.h"
@@ -30,6 +31,15 @@ public:
     // form's client area in device pixels, shown as the form's content.
     Handle hDC();
     void CreateDrawingSurface(int width, int height);
+    // Shows a surface that belongs to someone else as the form's content,
+    // instead of a drawing surface of its own.
+    void ShowSurface(Handle surface);
+
+    // A region of the drawing surface's device pixels, given as bands (the
+    // rectangles of each band as high as each other, top to bottom, left to
+    // right, none touching at the sides), in the form's own coordinates,
+    // covering every pixel it touches.
+    QRegion FromDevicePixels(const std::vector<QRect>& bands) const;
 
 protected:
     virtual void Form_Initialize() {}
@@ -53,6 +63,7 @@ private:
     bool loaded_ = false;
     bool unloading_ = false;
     Handle surface_ = 0;
+    bool ownsSurface_ = false;
 };
 
 }  // namespace bv::platform

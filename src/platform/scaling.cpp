@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/raster.h"
@@ -9,9 +10,19 @@
 namespace bv::platform {
 namespace {
 
-// One source row as scale-wide runs of each pixel.
+// One source row as scale-wide runs of each pixel. Doubling, the common
+// case, writes each pixel pair at once.
 template <typename Value>
 void WidenRow(Value* target, const Value* source, int count, int scale) {
+    if constexpr (sizeof(Value) == 4) {
+        if (scale == 2) {
+            for (int i = 0; i < count; ++i) {
+                const std::uint64_t pair = source[i] | (std::uint64_t{source[i]} << 32);
+                std::memcpy(target + 2 * i, &pair, sizeof pair);
+            }
+            return;
+        }
+    }
     for (int i = 0; i < count; ++i) std::fill_n(target + i * scale, scale, source[i]);
 }
 

@@ -3,8 +3,7 @@
 #include <algorithm>
 
 #include "errors/error_handler.h"
-#include "platform/raster.h"
-#include "platform/surface_table.h"
+#include "scene/buffer_drawing.h"
 #include "scene/anim_steps.h"
 #include "scene/scene_globals.h"
 #include "scene/sprite_drawing.h"
@@ -18,15 +17,15 @@ constexpr Integer kStillTicks = 100;
 constexpr Integer kFirstStillFrame = 3;
 constexpr Integer kTwitchFrame = 4;
 
-// From the top edge down to just inside the worm's picture, pixel by pixel.
-// Pixels outside the buffer would not show, so the loop keeps to it.
+// From the top edge down to just inside the worm's picture.
 void DrawFishingLine(const Sprite& worm) {
     const Long x = Moved(worm.X, kLineOffset);
     const Long lastRow = Moved(worm.Y, 2);
-    platform::Bitmap* buffer = platform::FindSurface(BufferDC);
-    if (buffer == nullptr || x < 0 || x >= buffer->width()) return;
-    const Long lastVisibleRow = std::min<Long>(lastRow, buffer->height() - 1);
-    for (Long row = 0; row <= lastVisibleRow; ++row) platform::SetPixel(*buffer, x, row, kLineGrey);
+    if (lastRow < 0) return;
+    DrawOnBuffer({.kind = BufferDrawing::Kind::kFill,
+                  .owner = &kLineGrey,  // the line is a drawing apart from the worm's frames
+                  .target = QRect(x, 0, 1, lastRow + 1),
+                  .colour = kLineGrey});
 }
 
 // Hanging still, the worm twitches to frame 4 for one tick in every 20.

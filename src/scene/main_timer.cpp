@@ -5,6 +5,8 @@
 #include "errors/error_handler.h"
 #include "platform/clock_text.h"
 #include "platform/scaling.h"
+#include "scene/buffer_drawing.h"
+#include "scene/frame_composer.h"
 #include "platform/surface_ops.h"
 #include "scene/anim_groups.h"
 #include "scene/anim_still.h"
@@ -68,14 +70,18 @@ void DrawSeaBed() {
 }
 
 void CopyBackground() {
-    platform::BitBlt(BufferDC, 0, 0, ScreenWidth, ScreenHeight, Background.DC, 0, 0,
-                     platform::SRCCOPY);
+    DrawOnBuffer({.kind = BufferDrawing::Kind::kCopy,
+                  .owner = &Background,
+                  .target = QRect(0, 0, ScreenWidth, ScreenHeight),
+                  .source = Background.DC});
 }
 
 void LayReef() {
-    const int top = ScreenHeight - Foreground.Height;
-    platform::MaskedPaint(BufferDC, 0, top, ScreenWidth, Foreground.Height, ForegroundMaskDC, 0, 0,
-                          Foreground.DC, 0, 0);
+    DrawOnBuffer({.kind = BufferDrawing::Kind::kMasked,
+                  .owner = &Foreground,
+                  .target = QRect(0, ScreenHeight - Foreground.Height, ScreenWidth, Foreground.Height),
+                  .source = Foreground.DC,
+                  .mask = ForegroundMaskDC});
 }
 
 int Rounded(double value) {
@@ -98,11 +104,33 @@ private:
     double scale_;
 };
 
-void PresentFrame(SceneView& view) {
+// The changed parts of the frame to the window, each scene pixel as a
+// PixelScale-wide block, and only those parts shown anew.
+void PresentFrame(SceneView& view, const FrameComposer::Changes& changes) {
     platform::Bitmap* window = platform::FindSurface(view.FormDC());
     const platform::Bitmap* frame = platform::FindSurface(BufferDC);
-    if (window == nullptr || frame == nullptr) return;
-    platform::ScaleUp(*window, 0, 0, *frame, 0, 0, ScreenWidth, ScreenHeight, PixelScale);
+    if (window == nullptr || frame == nullptr || changes.bands.empty()) return;
+    if (window != frame) {  // else the window shows the back buffer itself
+        for (const QRect& part : changes.parts)
+            platform::ScaleUp(*window, part.x() * PixelScale, part.y() * PixelScale, *frame,
+                              part.x(), part.y(), part.width(), part.height(), PixelScale);
+    }
+    std::vector<QRect> shown;
+    shown.reserve(changes.bands.size());
+    for (const QRect& band : changes.bands)
+        shown.emplace_back(band.topLeft() * PixelScale, band.size() * PixelScale);
+    view.Refresh(shown);
+}
+
+// Every drawing of the tick, in its order: the background, the swimmers and
+// drifters, the reef, the centre piece, the sea-bed pieces.
+void ComposeTick() {
+    CopyBackground();
+    for (const SceneStep& step : kSwimmersAndDrifters)
+        if (step.enabled() != kFalse) step.run();
+    LayReef();
+    AnimateChosenCentrePiece();
+    DrawSeaBed();
 }
 
 }  // namespace
@@ -154,16 +182,23 @@ void maintimer_Timer(SceneView& view) {
         ShortTick = ToInteger(ShortTick + 1);
         if (ShortTick > 100) ShortTick = 0;
 
-        CopyBackground();
-        for (const SceneStep& step : kSwimmersAndDrifters)
-            if (step.enabled() != kFalse) step.run();
-        LayReef();
-        AnimateChosenCentrePiece();
-        DrawSeaBed();
-        Update_Clock(view);
-
-        PresentFrame(view);
-        view.Refresh();
+        if (ComposeWholeFrames) {
+            ComposeTick();
+            Update_Clock(view);
+            const QRect screen(0, 0, ScreenWidth, ScreenHeight);
+            PresentFrame(view, {{screen}, {screen}});
+            return;
+        }
+        FrameComposer& composer = TheFrameComposer();
+        composer.Begin();
+        try {
+            ComposeTick();
+            Update_Clock(view);
+        } catch (...) {
+            composer.Abandon();  // that frame is not shown; the last one stays
+            throw;
+        }
+        PresentFrame(view, composer.Finish());
     });
 }
 

@@ -9,8 +9,13 @@ namespace bv {
 
 OffscreenSceneView::OffscreenSceneView(int width, int height)
     : clockLabel_(new QLabel(&canvas_)), screenLabel_(new QLabel(&canvas_)) {
-    surface_ =
-        platform::CreateSurface(platform::Bitmap(width, height, platform::PixelFormat::TrueColour));
+    if (WindowShowsBackBuffer(width, height)) {
+        surface_ = BufferDC;
+    } else {
+        surface_ = platform::CreateSurface(
+            platform::Bitmap(width, height, platform::PixelFormat::TrueColour));
+        ownsSurface_ = true;
+    }
     canvas_.resize(width, height);
     StyleSceneLabel(*clockLabel_, QStringLiteral("CLOCK"), LabelScale());
     StyleSceneLabel(*screenLabel_, QStringLiteral("INSERT TEXT MESSAGE HERE"), LabelScale());
@@ -21,7 +26,7 @@ double OffscreenSceneView::LabelScale() const {
 }
 
 OffscreenSceneView::~OffscreenSceneView() {
-    platform::DeleteSurface(surface_);
+    if (ownsSurface_) platform::DeleteSurface(surface_);
 }
 
 QImage OffscreenSceneView::Snapshot() const {

@@ -18,7 +18,7 @@ public:
     ~OffscreenSceneView() override;
 
     platform::Handle FormDC() override { return surface_; }
-    void Refresh() override {}
+    void Refresh(const std::vector<QRect>&) override {}
     QLabel& ClockLabel() override { return *clockLabel_; }
     QLabel& ScreenLabel() override { return *screenLabel_; }
     QTimer& MainTimer() override { return mainTimer_; }
@@ -31,6 +31,7 @@ public:
 
 private:
     platform::Handle surface_ = 0;
+    bool ownsSurface_ = false;
     QWidget canvas_;
     QLabel* clockLabel_;
     QLabel* screenLabel_;

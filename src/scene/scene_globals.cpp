@@ -1,6 +1,7 @@
 #include "scene/scene_globals.h"
 
 #include "scene/anim_worm.h"
+#include "scene/frame_composer.h"
 
 namespace bv {
 
@@ -16,10 +17,12 @@ void SetScreenSize(int width, int height) {
 void ResetSceneGlobals() {
     ScreenWidth = ScreenHeight = 0;
     PixelScale = 1;
+    ComposeWholeFrames = false;
     SwimTop = SwimBottom = SwimLeft = SwimRight = 0;
     LongTick = ShortTick = 0;
     BufferDC = ForegroundMaskDC = 0;
     WormStillCount = 0;
+    TheFrameComposer().Forget();
 }
 
 }  // namespace bv

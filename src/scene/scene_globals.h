@@ -18,6 +18,10 @@ inline Integer SwimRight = 0;
 
 inline Integer PixelScale = 1;  // 1 to 4
 
+// Every tick composes and shows the whole frame, instead of only what changed
+// (for comparing the two).
+inline bool ComposeWholeFrames = false;
+
 inline Integer LongTick = 0;   // 0 to 1000
 inline Integer ShortTick = 0;  // 0 to 100
 

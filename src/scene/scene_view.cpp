@@ -1,6 +1,16 @@
 #include "scene/scene_view.h"
 
+#include "platform/surface_table.h"
+#include "scene/scene_globals.h"
+
 namespace bv {
+
+bool WindowShowsBackBuffer(int deviceWidth, int deviceHeight) {
+    const platform::Bitmap* buffer = platform::FindSurface(BufferDC);
+    return PixelScale == 1 && buffer != nullptr && buffer->width() == deviceWidth &&
+           buffer->height() == deviceHeight &&
+           buffer->format() == platform::PixelFormat::TrueColour;
+}
 
 void StyleSceneLabel(QLabel& label, const QString& caption, double labelScale) {
     QFont font(QStringLiteral("Arial"), 12, QFont::Bold);

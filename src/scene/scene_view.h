@@ -3,6 +3,8 @@
 // offscreen stand-in in the headless renderer.
 
 #include <QLabel>
+#include <QRect>
+#include <vector>
 #include <QTimer>
 
 #include "platform/surface_table.h"
@@ -16,8 +18,9 @@ public:
     // The window's drawing surface in device pixels: the scene, each of its
     // pixels a PixelScale x PixelScale block, from the top-left corner.
     virtual platform::Handle FormDC() = 0;
-    // Makes the new frame visible with the labels over it.
-    virtual void Refresh() = 0;
+    // Shows what changed in the drawing surface (bands of device pixels, see
+    // platform::Form::FromDevicePixels), with the labels over it.
+    virtual void Refresh(const std::vector<QRect>& changed) = 0;
 
     virtual QLabel& ClockLabel() = 0;
     virtual QLabel& ScreenLabel() = 0;
@@ -28,6 +31,10 @@ public:
     // PixelScale, less the desktop's scale factor the toolkit applies itself.
     virtual double LabelScale() const = 0;
 };
+
+// Whether a window of devicePixels can show the back buffer itself: at pixel
+// scale 1 the frame composed there is already what the window shows.
+bool WindowShowsBackBuffer(int deviceWidth, int deviceHeight);
 
 // Gives a label the look both scene labels share: Arial bold 12 pt (times
 // labelScale), text (128, 128, 255) on black, centred, hidden until the scene

@@ -1,8 +1,6 @@
 #include "scene/sprite_drawing.h"
 
-#include "platform/raster.h"
-#include "platform/surface_table.h"
-#include "scene/scene_globals.h"
+#include "scene/buffer_drawing.h"
 
 namespace bv {
 
@@ -11,26 +9,41 @@ Long FrameSheetX(const Sprite& sprite) {
     return ToLong(std::int64_t{frameOffset} + sprite.SrcX);
 }
 
-SheetPainter::SheetPainter(SurfaceHandle sheet)
-    : buffer_(platform::FindSurface(BufferDC)), sheet_(platform::FindSurface(sheet)) {}
+namespace {
+
+QRect SpriteArea(const Sprite& sprite) {
+    return QRect(sprite.X, sprite.Y, sprite.Width, sprite.Height);
+}
+
+}  // namespace
+
+SheetPainter::SheetPainter(SurfaceHandle sheet) : sheet_(sheet) {}
 
 void SheetPainter::DrawFrame(const Sprite& sprite, Long maskRow) const {
-    if (buffer_ == nullptr) return;
     const Long sheetX = FrameSheetX(sprite);
-    platform::MaskedPaint(*buffer_, sprite.X, sprite.Y, sprite.Width, sprite.Height, sheet_, sheetX,
-                          maskRow, sheet_, sheetX, 0);
+    DrawOnBuffer({.kind = BufferDrawing::Kind::kMasked,
+                  .owner = &sprite,
+                  .target = SpriteArea(sprite),
+                  .source = sheet_,
+                  .sourceAt = QPoint(sheetX, 0),
+                  .mask = sheet_,
+                  .maskAt = QPoint(sheetX, maskRow)});
 }
 
 void SheetPainter::DrawMask(const Sprite& sprite, Long sheetX, Long sheetY) const {
-    if (buffer_ == nullptr) return;
-    platform::BitBlt(*buffer_, sprite.X, sprite.Y, sprite.Width, sprite.Height, sheet_, sheetX,
-                     sheetY, platform::SRCAND);
+    DrawOnBuffer({.kind = BufferDrawing::Kind::kAnd,
+                  .owner = &sprite,
+                  .target = SpriteArea(sprite),
+                  .source = sheet_,
+                  .sourceAt = QPoint(sheetX, sheetY)});
 }
 
 void SheetPainter::DrawImage(const Sprite& sprite, Long sheetX, Long sheetY) const {
-    if (buffer_ == nullptr) return;
-    platform::BitBlt(*buffer_, sprite.X, sprite.Y, sprite.Width, sprite.Height, sheet_, sheetX,
-                     sheetY, platform::SRCPAINT);
+    DrawOnBuffer({.kind = BufferDrawing::Kind::kOr,
+                  .owner = &sprite,
+                  .target = SpriteArea(sprite),
+                  .source = sheet_,
+                  .sourceAt = QPoint(sheetX, sheetY)});
 }
 
 void DrawFrame(const Sprite& sprite) {

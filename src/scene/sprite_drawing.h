@@ -3,7 +3,6 @@
 // image with OR, so the buffer keeps its pixels where the sprite is
 // transparent and shows the image where it is opaque.
 
-#include "platform/bitmap.h"
 #include "scene/sprite.h"
 
 namespace bv {
@@ -11,9 +10,9 @@ namespace bv {
 // Sheet x of the sprite's current frame: Frame x Width (a 16-bit product) + SrcX.
 Long FrameSheetX(const Sprite& sprite);
 
-// Draws from one sheet into BufferDC. Both surfaces are looked up once, when
-// the painter is made, so a group draws all its members through one painter.
-// Without a buffer or a sheet every drawing is a no-op.
+// Draws from one sheet into BufferDC (through DrawOnBuffer), so a group
+// draws all its members through one painter. Without a buffer or a sheet
+// every drawing is a no-op.
 class SheetPainter {
 public:
     explicit SheetPainter(SurfaceHandle sheet);
@@ -29,8 +28,7 @@ public:
     void DrawImage(const Sprite& sprite, Long sheetX, Long sheetY) const;
 
 private:
-    platform::Bitmap* buffer_;
-    const platform::Bitmap* sheet_;
+    SurfaceHandle sheet_;
 };
 
 // The sprite's current frame from its own surface.

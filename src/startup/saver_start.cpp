@@ -6,12 +6,19 @@
 
 namespace bv {
 
+namespace {
+constexpr const char* kLocation = "ScreenSaver/Form_Initialize";
+}
+
 void ScreenSaver_Form_Initialize(SceneView& view) {
-    Guarded("ScreenSaver/Form_Initialize", [&] {
+    Guarded(kLocation, [&] {
         PrepareFirstFrame(view);
-        StartSound(view.MusicTimer());
         PlaceSceneLabels(view);
     });
+}
+
+void StartRunSound(SceneView& view) {
+    Guarded(kLocation, [&] { StartSound(view.MusicTimer()); });
 }
 
 }  // namespace bv

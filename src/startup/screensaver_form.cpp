@@ -40,7 +40,10 @@ ScreenSaver::ScreenSaver(unsigned long host, QSize devicePixels)
     StyleSceneLabel(clockLabel_, QStringLiteral("CLOCK"), LabelScale());
     StyleSceneLabel(screenLabel_, QStringLiteral("INSERT TEXT MESSAGE HERE"), LabelScale());
 
-    CreateDrawingSurface(devicePixels.width(), devicePixels.height());
+    if (WindowShowsBackBuffer(devicePixels.width(), devicePixels.height()))
+        ShowSurface(BufferDC);
+    else
+        CreateDrawingSurface(devicePixels.width(), devicePixels.height());
 }
 
 ScreenSaver* ScreenSaver::Current() {
@@ -57,6 +60,12 @@ void ScreenSaver::Form_Load() {
                          platform::BLACKNESS);
         // An interval of 0 is a stopped timer, not one that fires without pause.
         if (maintimer_.interval() > 0) maintimer_.start();
+        // The first frame as soon as the window is up, not one interval
+        // later; the sound after it.
+        QTimer::singleShot(0, this, [this] {
+            if (maintimer_.isActive()) maintimer_Timer(*this);
+            StartRunSound(*this);
+        });
         const qreal ratio = devicePixelRatioF();
         if (host_ != 0) {
             // xscreensaver owns the screen, the input and the lock; we only
@@ -94,8 +103,8 @@ double ScreenSaver::LabelScale() const {
     return PixelScale / devicePixelRatioF();
 }
 
-void ScreenSaver::Refresh() {
-    repaint();
+void ScreenSaver::Refresh(const std::vector<QRect>& changed) {
+    repaint(FromDevicePixels(changed));
     if (!firstFrameShown_) {
         firstFrameShown_ = true;
         ReportFirstFrame();

@@ -21,7 +21,7 @@ public:
     static ScreenSaver* Current();
 
     platform::Handle FormDC() override { return hDC(); }
-    void Refresh() override;
+    void Refresh(const std::vector<QRect>& changed) override;
     QLabel& ClockLabel() override { return clockLabel_; }
     QLabel& ScreenLabel() override { return screenLabel_; }
     QTimer& MainTimer() override { return maintimer_; }

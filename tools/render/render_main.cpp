@@ -1,7 +1,10 @@
 // bluvessa-render: the scene of a full-screen run, drawn without a window.
 #include <QApplication>
 #include <QDir>
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 
 #include "errors/error_code.h"
@@ -21,6 +24,26 @@
 #include "surfaces/load_pics.h"
 
 namespace {
+
+// A hash of the window's pixels, in four lanes of two pixels each so that
+// it keeps up with a large window: enough to tell frames apart.
+std::uint64_t WindowHash(bv::OffscreenSceneView& view) {
+    const bv::platform::Bitmap* window = bv::platform::FindSurface(view.FormDC());
+    std::uint64_t lanes[4] = {1, 2, 3, 4};
+    for (int y = 0; window != nullptr && y < window->height(); ++y) {
+        const auto* row = reinterpret_cast<const unsigned char*>(window->trueColourRow(y));
+        const std::size_t bytes = sizeof(bv::platform::Colour) * window->width();
+        for (std::size_t at = 0; at < bytes; at += sizeof(std::uint64_t)) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, row + at, std::min(sizeof word, bytes - at));
+            std::uint64_t& lane = lanes[(at / sizeof word) % 4];
+            lane = (lane ^ word) * 0x9E3779B97F4A7C15ull;
+        }
+    }
+    std::uint64_t hash = 0;
+    for (std::uint64_t lane : lanes) hash = (hash ^ lane ^ (lane >> 31)) * 0x100000001B3ull;
+    return hash;
+}
 
 bool Save(const QImage& image, const QString& path) {
     if (image.save(path, "PNG")) return true;
@@ -61,23 +84,27 @@ int main(int argc, char** argv) {
     bv::Properties_Scenery();
     bv::RunMode = bv::kRunModeScreenSaver;
     bv::SoundMode = 0;  // pictures only: the renderer makes no sound
+    bv::ComposeWholeFrames = options->fullRedraw;
     bv::LoadPics4ScreenSaver();
 
     bv::OffscreenSceneView view(options->width, options->height);
     bv::ScreenSaver_Form_Initialize(view);
-    if (options->every > 0 && !QDir().mkpath(QString::fromStdString(options->out))) {
+    if (options->every > 0 && !options->out.empty() && !QDir().mkpath(QString::fromStdString(options->out))) {
         std::fprintf(stderr, "bluvessa-render: cannot make %s\n", options->out.c_str());
         return 1;
     }
     for (int tick = 1; tick <= options->ticks; ++tick) {
         bv::maintimer_Timer(view);
+        if (options->hashes)
+            std::printf("%d %016llx\n", tick, static_cast<unsigned long long>(WindowHash(view)));
         if (options->every > 0 && tick % options->every == 0) {
             const QString name = QStringLiteral("frame_%1.png").arg(tick, 5, 10, QChar('0'));
             if (!Save(view.Snapshot(), QDir(QString::fromStdString(options->out)).filePath(name)))
                 return 1;
         }
     }
-    if (options->every == 0 && !Save(view.Snapshot(), QString::fromStdString(options->out)))
+    if (options->every == 0 && !options->out.empty() &&
+        !Save(view.Snapshot(), QString::fromStdString(options->out)))
         return 1;
     return failures > 0 ? 1 : 0;
 }

@@ -18,6 +18,10 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
     bool haveSize = false, haveTicks = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& name = arguments[i];
+        if (name == "--full-redraw" || name == "--hashes") {
+            (name == "--hashes" ? options.hashes : options.fullRedraw) = true;
+            continue;
+        }
         if (i + 1 >= arguments.size()) return std::nullopt;
         const std::string& value = arguments[++i];
         if (name == "--size") {
@@ -44,7 +48,8 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
             return std::nullopt;
         }
     }
-    if (!haveSize || !haveTicks || options.out.empty()) return std::nullopt;
+    if (!haveSize || !haveTicks || (options.out.empty() && (!options.hashes || options.every > 0)))
+        return std::nullopt;
     return options;
 }
 

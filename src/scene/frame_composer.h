@@ -1,0 +1,81 @@
+#pragma once
+// Frames that cost only what changed. While a tick composes its frame, every
+// drawing into the back buffer is noted instead of done. Set against the
+// drawings of the last frame, the notes tell which parts of the frame can
+// have changed: wherever a drawing appeared, went or differs from the one it
+// follows (another place, frame or picture). A pixel outside those parts
+// saw the same drawings in the same order over the same background, so it
+// is as it was. Only inside them is the background restored and every
+// drawing done again, in its order; only they go to the window.
+//
+// The parts are the changed drawings' own rectangles, which may overlap: the
+// drawings are done one after another over every part they touch, and each
+// kind of drawing gives the same pixel when done twice in a row, so an
+// overlap costs time, never a wrong pixel. The window is handed the same
+// parts rounded out to small tiles, which it takes in fewer, tidier pieces.
+
+#include <QRect>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "scene/buffer_drawing.h"
+#include "scene/damage_grid.h"
+
+namespace bv {
+
+class FrameComposer {
+public:
+    // From now on drawings are noted, not done.
+    void Begin();
+    bool Noting() const { return noting_; }
+    void Note(const BufferDrawing& drawing);
+
+    struct Changes {
+        std::vector<QRect> parts;  // what was composed anew, possibly overlapping
+        std::vector<QRect> bands;  // the same, rounded out to tiles, as bands
+    };
+
+    // Ends the noting and composes, in the back buffer, the parts of the frame
+    // that changed since the last finished frame (the whole frame after a
+    // Forget), all inside the screen. Nothing changed: none.
+    Changes Finish();
+
+    // A tick that failed: its notes are dropped; the last finished frame is
+    // still what the buffer and the window show.
+    void Abandon();
+
+    // The next frame is composed whole.
+    void Forget();
+
+private:
+    // Which drawing is which, tick to tick: its owner and the how-manyeth of
+    // that owner's drawings in the tick it is. An owner's drawings follow one
+    // another, and owners draw in a fixed order.
+    struct Noted {
+        int ordinal;
+        BufferDrawing drawing;
+        const platform::Bitmap* picture;
+        const platform::Bitmap* maskPicture;
+    };
+
+    void MarkChanges();
+    void Changed(const QRect& area);
+    // The last frame's drawing with the same owner and ordinal, or nullptr.
+    const Noted* Before(const Noted& now) const;
+
+    bool noting_ = false;
+    bool haveLastFrame_ = false;
+    std::vector<Noted> noted_;      // this tick's, in drawing order
+    std::vector<Noted> lastFrame_;  // the last finished frame's, in drawing order
+    // Where each owner's first drawing stands in noted_ and in lastFrame_.
+    std::unordered_map<const void*, std::size_t> firstOf_;
+    std::unordered_map<const void*, std::size_t> firstBefore_;
+    std::vector<QRect> parts_;
+    DamageGrid tiles_;
+};
+
+// The one composer of the scene.
+FrameComposer& TheFrameComposer();
+
+}  // namespace bv

@@ -1,0 +1,97 @@
+// A tick hands the window only what changed: nothing at all when nothing
+// moves, and no more than the tiles a moving sprite covered before and after.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QRegion>
+#include <memory>
+#include <vector>
+
+#include "platform/surface_table.h"
+#include "scene/damage_grid.h"
+#include "scene/main_timer.h"
+#include "scene/offscreen_view.h"
+#include "scene/records.h"
+#include "scene/scene_globals.h"
+
+namespace bv {
+namespace {
+
+class RecordingView : public OffscreenSceneView {
+public:
+    using OffscreenSceneView::OffscreenSceneView;
+    void Refresh(const std::vector<QRect>& changed) override { handed.push_back(changed); }
+    std::vector<std::vector<QRect>> handed;
+};
+
+platform::Handle Surface(int width, int height, platform::Colour colour) {
+    platform::Bitmap picture(width, height, platform::PixelFormat::TrueColour);
+    for (int y = 0; y < height; ++y) std::fill_n(picture.trueColourRow(y), width, colour);
+    return platform::CreateSurface(std::move(picture));
+}
+
+QRegion RegionOf(const std::vector<QRect>& rects) {
+    QRegion region;
+    for (const QRect& rect : rects) region += rect;
+    return region;
+}
+
+bool Covers(const QRegion& region, const QRegion& part) {
+    return part.subtracted(region).isEmpty();
+}
+
+// The view's labels are widgets: they need an application, made once.
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "animation_tests";
+    static char* argv[] = {name, nullptr};
+    if (QApplication::instance() == nullptr) new QApplication(argc, argv);
+}
+
+class FrameComposing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        SetScreenSize(320, 240);
+        BufferDC = Surface(320, 240, platform::kBlack);
+        Background.DC = Surface(320, 240, 0xFF204060u);
+        view_ = std::make_unique<RecordingView>(320, 240);
+    }
+
+    std::unique_ptr<RecordingView> view_;
+};
+
+TEST_F(FrameComposing, AStillSceneHandsTheWindowNothingAfterItsFirstFrame) {
+    maintimer_Timer(*view_);
+    ASSERT_EQ(view_->handed.size(), 1u);
+    EXPECT_EQ(RegionOf(view_->handed[0]), QRegion(0, 0, 320, 240));
+    for (int tick = 0; tick < 5; ++tick) maintimer_Timer(*view_);
+    EXPECT_EQ(view_->handed.size(), 1u) << "a tick that changed nothing was shown";
+}
+
+TEST_F(FrameComposing, AMovingSpriteHandsOnlyWhereItWasAndWhereItIs) {
+    // A 20 x 10 shark facing either way: frames over an opaque (black) mask.
+    Shark = Sprite{.X = 100, .Y = 100, .Height = 10, .Width = 20, .Frames = 1,
+                   .DC = Surface(40, 20, 0xFFC0C0C0u), .Enabled = kTrue, .DX = 8, .DY = 1};
+    platform::Bitmap* sheet = platform::FindSurface(Shark.DC);
+    for (int y = 10; y < 20; ++y) std::fill_n(sheet->trueColourRow(y), 40, platform::kBlack);
+    maintimer_Timer(*view_);
+    maintimer_Timer(*view_);  // drawn at (100, 100) on the first tick, (108, 101) now
+    ASSERT_EQ(view_->handed.size(), 2u);
+    const QRegion handed = RegionOf(view_->handed[1]);
+    const QRect before(100, 100, 20, 10), after(108, 101, 20, 10);
+    EXPECT_TRUE(Covers(handed, before) && Covers(handed, after));
+    // At most the tiles the two cover, and the tile that joins two runs.
+    const int tile = DamageGrid::kTileWidth;
+    const QRect both = before.united(after);
+    const QRect tiles(QPoint(both.left() / tile * tile - tile, both.top() / tile * tile),
+                      QPoint((both.right() / tile + 2) * tile - 1,
+                             (both.bottom() / tile + 1) * DamageGrid::kTileHeight - 1));
+    EXPECT_TRUE(Covers(tiles, handed))
+        << "handed " << handed.boundingRect().x() << "," << handed.boundingRect().y() << " "
+        << handed.boundingRect().width() << "x" << handed.boundingRect().height();
+}
+
+}  // namespace
+}  // namespace bv
