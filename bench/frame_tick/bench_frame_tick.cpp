@@ -51,16 +51,28 @@ std::unique_ptr<OffscreenSceneView> FullScene(int width, int height, bool wholeF
     return view;
 }
 
+// One copy of the background into the back buffer and one copy of that out
+// to a window's surface of its own.
+void TwoFrameCopies(platform::Handle window) {
+    platform::BitBlt(BufferDC, 0, 0, ScreenWidth, ScreenHeight, Background.DC, 0, 0,
+                     platform::SRCCOPY);
+    platform::BitBlt(window, 0, 0, ScreenWidth, ScreenHeight, BufferDC, 0, 0, platform::SRCCOPY);
+}
+
+struct Window {
+    explicit Window(int width, int height)
+        : handle(platform::CreateSurface(
+              platform::Bitmap(width, height, platform::PixelFormat::TrueColour))) {}
+    ~Window() { platform::DeleteSurface(handle); }
+    platform::Handle handle;
+};
+
 double FloorSeconds(int width, int height) {
     const auto view = FullScene(width, height, true);
+    const Window window(width, height);
     constexpr int kCopies = 50;
     const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < kCopies; ++i) {
-        platform::BitBlt(BufferDC, 0, 0, ScreenWidth, ScreenHeight, Background.DC, 0, 0,
-                         platform::SRCCOPY);
-        platform::BitBlt(view->FormDC(), 0, 0, ScreenWidth, ScreenHeight, BufferDC, 0, 0,
-                         platform::SRCCOPY);
-    }
+    for (int i = 0; i < kCopies; ++i) TwoFrameCopies(window.handle);
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() /
            kCopies;
 }
@@ -86,18 +98,19 @@ void BM_TickWholeFrame(benchmark::State& state) {
 }
 
 void BM_TwoFrameCopies(benchmark::State& state) {
-    const auto view = FullScene(static_cast<int>(state.range(0)),
-                                static_cast<int>(state.range(1)), true);
+    const auto view =
+        FullScene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), true);
+    const Window window(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     for (auto _ : state) {
-        platform::BitBlt(BufferDC, 0, 0, ScreenWidth, ScreenHeight, Background.DC, 0, 0,
-                         platform::SRCCOPY);
-        platform::BitBlt(view->FormDC(), 0, 0, ScreenWidth, ScreenHeight, BufferDC, 0, 0,
-                         platform::SRCCOPY);
+        TwoFrameCopies(window.handle);
         benchmark::ClobberMemory();
     }
 }
 
-BENCHMARK(BM_TickOnlyWhatChanged)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TickOnlyWhatChanged)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TickWholeFrame)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TwoFrameCopies)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
 
