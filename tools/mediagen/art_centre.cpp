@@ -22,19 +22,6 @@ void limb(QPainter& p, QPointF from, QPointF elbow, QPointF to, double width,
     fillWithRim(p, taperedPath(spine, width, width * 0.8), colour, colour.darker(190), 0.8);
 }
 
-// A limb whose round ends never cut holes where they overlap its sides.
-void solidLimb(QPainter& p, QPointF from, QPointF elbow, QPointF to, double width,
-               const QColor& colour) {
-    const auto spine = sampleSpine(
-        [&](double t) {
-            const QPointF a = from + (elbow - from) * t;
-            const QPointF b = elbow + (to - elbow) * t;
-            return a + (b - a) * t;
-        },
-        12);
-    fillWithRim(p, solidTaperedPath(spine, width, width * 0.8), colour, colour.darker(190), 0.8);
-}
-
 void sandPatch(QPainter& p, QRectF area) {
     QPainterPath sand;
     sand.addEllipse(area);
@@ -121,8 +108,7 @@ void lifeGuard(QPainter& p, const FrameInfo& f) {
     sandPatch(p, QRectF(8, 143, 75, 10));
     const QColor shorts(220, 40, 40);
     for (const double x : {38.0, 54.0})
-        solidLimb(p, QPointF(x, 100), QPointF(x, 122), QPointF(x + (x < 45 ? -2 : 2), 146), 11,
-                  skin);
+        limb(p, QPointF(x, 100), QPointF(x, 122), QPointF(x + (x < 45 ? -2 : 2), 146), 11, skin);
     QPainterPath trunks;
     trunks.addRoundedRect(QRectF(30, 86, 32, 24), 4, 4);
     fillWithRim(p, trunks,
@@ -142,14 +128,14 @@ void lifeGuard(QPainter& p, const FrameInfo& f) {
                 linear(QPointF(14, 0), QPointF(26, 0),
                        {{0.0, QColor(255, 120, 60)}, {1.0, QColor(220, 60, 20)}}),
                 QColor(120, 30, 10));
-    solidLimb(p, QPointF(32, 52), QPointF(22, 68), QPointF(27, 88), 8, skin);
+    limb(p, QPointF(32, 52), QPointF(22, 68), QPointF(27, 88), 8, skin);
     // Waving arm: the upper arm raised out to the side, the forearm up.
     const double tilt = (24 - 46 * wave) * std::numbers::pi / 180.0;
     const QPointF shoulder(60, 52);
     const QPointF elbow(71, 42);
     const QPointF hand = elbow + QPointF(15 * std::sin(tilt), -15 * std::cos(tilt));
-    solidLimb(p, shoulder, (shoulder + elbow) / 2 + QPointF(1, 1), elbow, 8, skin);
-    solidLimb(p, elbow, (elbow + hand) / 2, hand, 7, skin);
+    limb(p, shoulder, (shoulder + elbow) / 2 + QPointF(1, 1), elbow, 8, skin);
+    limb(p, elbow, (elbow + hand) / 2, hand, 7, skin);
     // An open hand: palm and thumb.
     p.save();
     p.translate(hand);

@@ -21,7 +21,7 @@ void limb(QPainter& p, QPointF from, QPointF elbow, QPointF to, double width) {
         const QPointF b = elbow + (to - elbow) * t;
         spine.push_back(a + (b - a) * t);
     }
-    fillWithRim(p, solidTaperedPath(spine, width, width * 0.7), skin, skinRim, 0.8);
+    fillWithRim(p, taperedPath(spine, width, width * 0.7), skin, skinRim, 0.8);
 }
 
 }  // namespace
@@ -51,7 +51,7 @@ void swimMaid(QPainter& p, const FrameInfo& f) {
          at(0.26) + QPointF(0, h * 0.03 + stroke * h * 0.01), w * 0.045);
     std::vector<QPointF> torso;
     for (int i = 0; i <= 10; ++i) torso.push_back(at(0.0 + 0.36 * i / 10.0));
-    fillWithRim(p, solidTaperedPath(torso, w * 0.1, w * 0.115),
+    fillWithRim(p, taperedPath(torso, w * 0.1, w * 0.115),
                 linear(neck, at(0.36), {{0.0, skin}, {1.0, skin.darker(108)}}), skinRim, 0.8);
     // The tail starts over her hips, its first row of scales a frilled edge.
     std::vector<QPointF> tailSpine;
@@ -107,8 +107,8 @@ void mermaid(QPainter& p, const FrameInfo& f) {
     limb(p, neck + QPointF(-w * 0.03, h * 0.04), neck + QPointF(-w * 0.1, h * 0.18),
          QPointF(w * 0.24, h * 0.6), w * 0.04);
     fillWithRim(p,
-                solidTaperedPath(sampleSpine([&](double t) { return neck + (hip - neck) * t; }, 8),
-                                 w * 0.09, w * 0.1),
+                taperedPath(sampleSpine([&](double t) { return neck + (hip - neck) * t; }, 8),
+                            w * 0.09, w * 0.1),
                 linear(neck, hip, {{0.0, skin}, {1.0, skin.darker(108)}}), skinRim, 0.8);
     drawShellTop(p, neck + QPointF(w * 0.02, h * 0.08), w * 0.06);
     // The other hand waves lazily.

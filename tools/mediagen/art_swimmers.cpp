@@ -85,14 +85,14 @@ void scubaDiver(QPainter& p, const FrameInfo& f) {
     const QColor accent(40, 120, 220);
     const QColor skin(240, 196, 160);
     const auto bentLimb = [&](QPointF from, QPointF joint, QPointF to, double w0, double w1) {
-        return solidTaperedPath(sampleSpine(
-                                    [&](double t) {
-                                        const QPointF a = from + (joint - from) * t;
-                                        const QPointF b = joint + (to - joint) * t;
-                                        return a + (b - a) * t;
-                                    },
-                                    12),
-                                w0, w1);
+        return taperedPath(sampleSpine(
+                               [&](double t) {
+                                   const QPointF a = from + (joint - from) * t;
+                                   const QPointF b = joint + (to - joint) * t;
+                                   return a + (b - a) * t;
+                               },
+                               12),
+                           w0, w1);
     };
 
     // Legs with fins, kicking alternately; the far leg first.

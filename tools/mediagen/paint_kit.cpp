@@ -57,20 +57,13 @@ QPainterPath taperOutline(const std::vector<QPointF>& spine, double startWidth, 
 
 QPainterPath taperedPath(const std::vector<QPointF>& spine, double startWidth, double endWidth) {
     if (spine.size() < 2) return QPainterPath();
-    QPainterPath path = taperOutline(spine, startWidth, endWidth);
-    // Round both ends.
-    path.addEllipse(spine.front(), startWidth / 2.0, startWidth / 2.0);
-    path.addEllipse(spine.back(), endWidth / 2.0, endWidth / 2.0);
-    return solidUnion(path);
-}
-
-QPainterPath solidTaperedPath(const std::vector<QPointF>& spine, double startWidth,
-                              double endWidth) {
-    if (spine.size() < 2) return QPainterPath();
-    QPainterPath caps;
-    caps.addEllipse(spine.front(), startWidth / 2.0, startWidth / 2.0);
-    caps.addEllipse(spine.back(), endWidth / 2.0, endWidth / 2.0);
-    return solidUnion(taperOutline(spine, startWidth, endWidth)).united(solidUnion(caps));
+    // The sides and the round ends are united separately: added to one path,
+    // an end turning the other way round from the sides (as it does when the
+    // centre line runs right to left) would cancel out where they overlap.
+    QPainterPath ends;
+    ends.addEllipse(spine.front(), startWidth / 2.0, startWidth / 2.0);
+    ends.addEllipse(spine.back(), endWidth / 2.0, endWidth / 2.0);
+    return solidUnion(taperOutline(spine, startWidth, endWidth)).united(solidUnion(ends));
 }
 
 QPainterPath solidUnion(QPainterPath path) {

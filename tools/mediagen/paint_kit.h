@@ -21,12 +21,9 @@ QRadialGradient radial(QPointF centre, double radius,
                        std::initializer_list<std::pair<double, QColor>> stops);
 
 // A closed outline around a centre line whose width runs from `startWidth`
-// to `endWidth`: arms, tails, worms, kelp and limbs.
+// to `endWidth`, round at both ends and solid whichever way the centre line
+// runs: arms, tails, worms, kelp and limbs.
 QPainterPath taperedPath(const std::vector<QPointF>& spine, double startWidth, double endWidth);
-// The same outline, its round ends united with it so that no end, whichever
-// way the centre line runs, cuts a hole where it overlaps the sides.
-QPainterPath solidTaperedPath(const std::vector<QPointF>& spine, double startWidth,
-                              double endWidth);
 
 // The union of all the shapes added to `path`, overlaps filled rather than
 // cancelled out.
