@@ -43,6 +43,17 @@ void drawBubble(QPainter& p, QPointF centre, double radius);
 void fillWithRim(QPainter& p, const QPainterPath& path, const QBrush& fill, const QColor& rim,
                  double rimWidth = 1.0);
 
+// A patch of sea-bed sand, an ellipse filling `area`, for a piece to stand on.
+void drawSandPatch(QPainter& p, QRectF area);
+
+// The front of the sand patch in `area` banked up against the foot of whatever
+// stands on it: the patch's part below a low mound rising to `crest` between
+// `from` and `to`, grained and strewn with pebbles. Drawn over the piece, it
+// sinks the piece into the sand; `foot` (the piece's outline) darkens where
+// it meets the sand.
+void drawSandDrift(QPainter& p, QRectF area, const QPainterPath& foot, double from, double to,
+                   double crest);
+
 // Draws `draw` onto an offscreen canvas of `size` and pastes it with every
 // column x shifted down by offsetAtX(x) pixels: bends bodies into a wave.
 void drawBent(QPainter& p, QSizeF size, const std::function<void(QPainter&)>& draw,
