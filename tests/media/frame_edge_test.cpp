@@ -22,6 +22,9 @@ const std::map<std::string, unsigned>& allowedEdges() {
         // The hook hangs from a fishing line the program draws from the
         // screen's top down into the hook's eye at the picture's top edge.
         {"bv_worm.bmp", kTop},
+        // The diver hangs head first from the screen's top edge, where his
+        // frame's top is: his body, air hose and lifeline rise out of it.
+        {"bv_diverhead.bmp", kTop},
     };
     return allowed;
 }

@@ -22,28 +22,6 @@ void limb(QPainter& p, QPointF from, QPointF elbow, QPointF to, double width,
     fillWithRim(p, taperedPath(spine, width, width * 0.8), colour, colour.darker(190), 0.8);
 }
 
-// A limb whose round ends never cut holes where they overlap its sides.
-void solidLimb(QPainter& p, QPointF from, QPointF elbow, QPointF to, double width,
-               const QColor& colour) {
-    const auto spine = sampleSpine(
-        [&](double t) {
-            const QPointF a = from + (elbow - from) * t;
-            const QPointF b = elbow + (to - elbow) * t;
-            return a + (b - a) * t;
-        },
-        12);
-    fillWithRim(p, solidTaperedPath(spine, width, width * 0.8), colour, colour.darker(190), 0.8);
-}
-
-void sandPatch(QPainter& p, QRectF area) {
-    QPainterPath sand;
-    sand.addEllipse(area);
-    fillWithRim(p, sand,
-                linear(area.topLeft(), area.bottomLeft(),
-                       {{0.0, QColor(222, 204, 156)}, {1.0, QColor(170, 150, 104)}}),
-                QColor(130, 110, 70), 0.8);
-}
-
 const QColor skin(240, 198, 164);
 
 }  // namespace
@@ -52,7 +30,8 @@ void evilRelic(QPainter& p, const FrameInfo&) {
     // A sunken stone idol with glowing eyes.
     const QColor stone(120, 122, 110);
     const QColor rim = stone.darker(250);
-    sandPatch(p, QRectF(4, 104, 117, 18));
+    const QRectF sand(4, 102.5, 117, 16);
+    drawSandPatch(p, sand);
     QPainterPath head;
     head.moveTo(22, 112);
     head.lineTo(18, 40);
@@ -111,6 +90,8 @@ void evilRelic(QPainter& p, const FrameInfo&) {
     p.setBrush(
         radial(QPointF(61, 20), 6, {{0.0, QColor(180, 255, 180)}, {1.0, QColor(10, 130, 60)}}));
     p.drawEllipse(QPointF(62, 21), 6, 6);
+    // Sunk into the sand up to the chin.
+    drawSandDrift(p, sand, head, 16, 108, 105);
 }
 
 void lifeGuard(QPainter& p, const FrameInfo& f) {
@@ -118,11 +99,10 @@ void lifeGuard(QPainter& p, const FrameInfo& f) {
     // frames play forwards and back, the raised forearm rocking from the
     // right to the left of the elbow and back.
     const double wave = f.progress();
-    sandPatch(p, QRectF(8, 143, 75, 10));
+    drawSandPatch(p, QRectF(8, 143, 75, 10));
     const QColor shorts(220, 40, 40);
     for (const double x : {38.0, 54.0})
-        solidLimb(p, QPointF(x, 100), QPointF(x, 122), QPointF(x + (x < 45 ? -2 : 2), 146), 11,
-                  skin);
+        limb(p, QPointF(x, 100), QPointF(x, 122), QPointF(x + (x < 45 ? -2 : 2), 146), 11, skin);
     QPainterPath trunks;
     trunks.addRoundedRect(QRectF(30, 86, 32, 24), 4, 4);
     fillWithRim(p, trunks,
@@ -142,14 +122,14 @@ void lifeGuard(QPainter& p, const FrameInfo& f) {
                 linear(QPointF(14, 0), QPointF(26, 0),
                        {{0.0, QColor(255, 120, 60)}, {1.0, QColor(220, 60, 20)}}),
                 QColor(120, 30, 10));
-    solidLimb(p, QPointF(32, 52), QPointF(22, 68), QPointF(27, 88), 8, skin);
+    limb(p, QPointF(32, 52), QPointF(22, 68), QPointF(27, 88), 8, skin);
     // Waving arm: the upper arm raised out to the side, the forearm up.
     const double tilt = (24 - 46 * wave) * std::numbers::pi / 180.0;
     const QPointF shoulder(60, 52);
     const QPointF elbow(71, 42);
     const QPointF hand = elbow + QPointF(15 * std::sin(tilt), -15 * std::cos(tilt));
-    solidLimb(p, shoulder, (shoulder + elbow) / 2 + QPointF(1, 1), elbow, 8, skin);
-    solidLimb(p, elbow, (elbow + hand) / 2, hand, 7, skin);
+    limb(p, shoulder, (shoulder + elbow) / 2 + QPointF(1, 1), elbow, 8, skin);
+    limb(p, elbow, (elbow + hand) / 2, hand, 7, skin);
     // An open hand: palm and thumb.
     p.save();
     p.translate(hand);
@@ -272,37 +252,60 @@ void bather(QPainter& p, const FrameInfo& f) {
     p.setPen(Qt::NoPen);
     p.setBrush(skin);
     p.drawEllipse(QPointF(60, 72), 4, 4);
-    // The tub.
+    // The tub, standing on a patch of sand.
+    const QRectF sand(4, 109.5, 82, 11);
+    drawSandPatch(p, sand);
     QPainterPath tub;
-    tub.moveTo(4, 66);
-    tub.lineTo(86, 66);
-    tub.quadTo(84, 104, 64, 106);
-    tub.lineTo(26, 106);
-    tub.quadTo(6, 104, 4, 66);
+    tub.moveTo(6, 66);
+    tub.lineTo(84, 66);
+    tub.quadTo(82, 104, 63, 106);
+    tub.lineTo(27, 106);
+    tub.quadTo(8, 104, 6, 66);
     tub.closeSubpath();
+    // Claw feet: a leg curving out from under the tub to a ball in a claw,
+    // each on its shadow in the sand.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(110, 90, 50, 110));
+    for (const double x : {21.5, 68.5}) p.drawEllipse(QPointF(x, 116.5), 6.5, 2.2);
+    QPainterPath feet;
+    for (const double x : {24.0, 66.0}) {
+        const double out = x < 45 ? -1.0 : 1.0;
+        QPainterPath foot;
+        foot.moveTo(x - 5.5, 102);
+        foot.lineTo(x + 5.5, 102);
+        foot.quadTo(x + 2.5 + out * 2.5, 107, x + 3 + out * 2.5, 111);
+        foot.lineTo(x - 3 + out * 2.5, 111);
+        foot.quadTo(x - 2.5 + out * 2.5, 107, x - 5.5, 102);
+        foot.closeSubpath();
+        foot.addEllipse(QPointF(x + out * 2.5, 113), 4.6, 3.6);
+        feet.addPath(solidUnion(foot));
+    }
+    fillWithRim(p, feet,
+                linear(QPointF(0, 102), QPointF(0, 117),
+                       {{0.0, QColor(250, 214, 96)},
+                        {0.6, QColor(226, 176, 56)},
+                        {1.0, QColor(180, 128, 30)}}),
+                QColor(130, 90, 20), 0.8);
+    p.save();
+    p.setPen(QPen(QColor(150, 104, 24), 0.6));
+    for (const double x : {24.0, 66.0}) {
+        const double c = x + (x < 45 ? -2.5 : 2.5);
+        for (const double k : {-1.6, 0.0, 1.6})
+            p.drawLine(QPointF(c + k, 110.4), QPointF(c + k * 1.4, 115));
+    }
+    p.restore();
     fillWithRim(p, tub,
                 linear(QPointF(0, 66), QPointF(0, 106),
                        {{0.0, QColor(252, 252, 250)}, {1.0, QColor(190, 196, 206)}}),
                 QColor(90, 96, 110), 1.2);
     p.setPen(QPen(QColor(170, 176, 186), 3.0, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(3, 66), QPointF(87, 66));
-    // Claw feet.
-    p.setPen(QPen(QColor(140, 100, 30), 0.8));
-    p.setBrush(QColor(220, 180, 60));
-    for (const double x : {22.0, 68.0}) {
-        QPainterPath foot;
-        foot.moveTo(x - 4, 104);
-        foot.lineTo(x + 4, 104);
-        foot.lineTo(x + 6, 121);
-        foot.lineTo(x - 6, 121);
-        foot.closeSubpath();
-        p.drawPath(foot);
-    }
+    p.drawLine(QPointF(5, 66), QPointF(85, 66));
     // Foam over the rim.
     p.setPen(QPen(QColor(200, 210, 225), 0.6));
     p.setBrush(QColor(250, 252, 255));
     for (int i = 0; i < 9; ++i)
-        p.drawEllipse(QPointF(8 + i * 9.5, 64 + std::sin(i * 1.7) * 1.5), 5 + (i % 3), 4 + (i % 2));
+        p.drawEllipse(QPointF(9 + i * 9.0, 64 + std::sin(i * 1.7) * 1.5), 5 + ((i + 1) % 3),
+                      4 + (i % 2));
     // Rubber duck bobbing on the foam.
     const double duckBob = std::sin(phase) * 1.5;
     p.save();
@@ -348,7 +351,7 @@ void treasure(QPainter& p, const FrameInfo& f) {
     };
     const double backTop = project(0, -depth);
 
-    sandPatch(p, QRectF(2, 81, 105, 10));
+    drawSandPatch(p, QRectF(2, 81, 105, 10));
 
     // The lid's cross-section: the barrel arc from the front edge over to
     // the hinge, closed by the flat underside, turned about the hinge.

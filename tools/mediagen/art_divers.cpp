@@ -199,10 +199,10 @@ void scubaDude(QPainter& p, const FrameInfo& f) {
                 rim);
     // Legs and body.
     for (const double side : {-1.0, 1.0})
-        fillWithRim(p,
-                    solidTaperedPath(
-                        {{cx + side * 8, 96}, {cx + side * 9, 116}, {cx + side * 9, 137}}, 13, 10),
-                    suit, rim);
+        fillWithRim(
+            p,
+            taperedPath({{cx + side * 8, 96}, {cx + side * 9, 116}, {cx + side * 9, 137}}, 13, 10),
+            suit, rim);
     QPainterPath torso;
     torso.addRoundedRect(QRectF(cx - 17, 48, 34, 52), 10, 10);
     fillWithRim(
@@ -215,7 +215,7 @@ void scubaDude(QPainter& p, const FrameInfo& f) {
     p.setBrush(QColor(230, 200, 40));
     p.drawRect(QRectF(cx - 17, 90, 34, 5));
     // One arm hangs at his side.
-    fillWithRim(p, solidTaperedPath({{cx - 16, 54}, {cx - 24, 74}, {cx - 22, 94}}, 9, 8),
+    fillWithRim(p, taperedPath({{cx - 16, 54}, {cx - 24, 74}, {cx - 22, 94}}, 9, 8),
                 suit.lighter(120), rim);
     p.setPen(QPen(QColor(150, 110, 80), 0.7));
     p.setBrush(skin);
@@ -223,8 +223,7 @@ void scubaDude(QPainter& p, const FrameInfo& f) {
     // The other is raised, upper arm out to the side, forearm up.
     const QPointF shoulder(cx + 15, 55);
     const QPointF elbow(cx + 29, 45);
-    fillWithRim(p,
-                solidTaperedPath({shoulder, (shoulder + elbow) / 2 + QPointF(1, 1), elbow}, 9, 8.5),
+    fillWithRim(p, taperedPath({shoulder, (shoulder + elbow) / 2 + QPointF(1, 1), elbow}, 9, 8.5),
                 suit.lighter(120), rim);
     constexpr std::array<double, 3> tilts{0.0, 20.0, -20.0};
     const auto handAt = [&](double tilt) {
@@ -233,7 +232,7 @@ void scubaDude(QPainter& p, const FrameInfo& f) {
     };
     const auto forearm = [&](double tilt) {
         const QPointF hand = handAt(tilt);
-        QPainterPath shape = solidTaperedPath({elbow, (elbow + hand) / 2, hand}, 8.5, 7.5);
+        QPainterPath shape = taperedPath({elbow, (elbow + hand) / 2, hand}, 8.5, 7.5);
         QPainterPath palm;
         palm.addEllipse(hand + QPointF(0, -2), 5.2, 5.8);
         return shape.united(palm);
@@ -245,7 +244,7 @@ void scubaDude(QPainter& p, const FrameInfo& f) {
     p.drawPath(sweep);
     const double tilt = tilts[static_cast<std::size_t>(f.index % 3)];
     const QPointF hand = handAt(tilt);
-    fillWithRim(p, solidTaperedPath({elbow, (elbow + hand) / 2, hand}, 8.5, 7.5), suit.lighter(120),
+    fillWithRim(p, taperedPath({elbow, (elbow + hand) / 2, hand}, 8.5, 7.5), suit.lighter(120),
                 rim);
     p.save();
     p.translate(hand);

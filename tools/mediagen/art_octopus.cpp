@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -16,21 +17,43 @@ void octopus(QPainter& p, const FrameInfo& f) {
     const QPointF root(w * 0.6, h * 0.56);
 
     // Eight arms trailing behind, far ones first and darker; a travelling
-    // wave runs down each arm.
+    // wave runs down each arm and on into its tip, which curls one way and
+    // the other like the end of a whip. The outer arms lean to curling in
+    // towards the others.
     for (int layer = 0; layer < 2; ++layer) {
         for (int i = 0; i < 4; ++i) {
             const int arm = layer * 4 + i;
             const double fan = (i - 1.5) / 1.5;  // -1 top .. 1 bottom
-            const double length = w * (0.5 + 0.06 * ((arm * 5) % 3));
-            const double spread = h * (0.1 + 0.22 * pulse) * fan + h * 0.04 * layer;
+            // Short enough to stay in the frame, curled or not.
+            const double length = w * (0.465 + 0.045 * ((arm * 5) % 3));
+            const double spread = h * (0.1 + 0.18 * pulse) * fan + h * 0.04 * layer;
+            const double lag = arm * 0.9;
             const auto at = [&](double t) {
                 const double wave =
-                    h * 0.09 * t * std::sin(phase * 1.0 - t * 2.6 * std::numbers::pi + arm * 0.9);
+                    h * 0.075 * t * std::sin(phase - t * 2.6 * std::numbers::pi + lag);
                 return QPointF(root.x() - length * t, root.y() + spread * std::sin(t * 1.6) + wave);
             };
-            const auto spine = sampleSpine(at, 28);
+            // How far round the tip turns by its end, up (positive) or down;
+            // the centre line bends ever more sharply from `curlFrom` on.
+            const double inward = std::abs(fan) > 0.5 ? (fan > 0 ? 0.5 : -0.5) : 0.0;
+            const double turn =
+                std::numbers::pi * (inward + 0.35 * std::sin(phase - 2.2 * std::numbers::pi + lag));
+            const double curlFrom = 0.72 + 0.04 * ((arm * 7) % 3);
+            constexpr int samples = 28;
+            std::vector<QPointF> spine{at(0)};
+            for (int k = 1; k <= samples; ++k) {
+                const double t0 = double(k - 1) / samples;
+                const double t1 = double(k) / samples;
+                const QPointF step = at(t1) - at(t0);
+                const double u = std::clamp(((t0 + t1) / 2 - curlFrom) / (1 - curlFrom), 0.0, 1.0);
+                const double bend = turn * u * u;
+                const double c = std::cos(bend);
+                const double s = std::sin(bend);
+                spine.push_back(spine.back() +
+                                QPointF(step.x() * c - step.y() * s, step.x() * s + step.y() * c));
+            }
             const QColor tone = layer == 0 ? skin.darker(135) : skin;
-            fillWithRim(p, taperedPath(spine, h * 0.13, h * 0.02),
+            fillWithRim(p, taperedPath(spine, h * 0.13, h * 0.03),
                         linear(QPointF(0, root.y() - h * 0.3), QPointF(0, root.y() + h * 0.3),
                                {{0.0, tone.lighter(110)}, {1.0, tone.darker(110)}}),
                         rim, 0.9);

@@ -9,18 +9,21 @@ namespace mediagen::art {
 
 void blowFish(QPainter& p, const FrameInfo& f) {
     const double t = f.progress();  // 0 slim .. 1 fully puffed
-    const QPointF c(31, 26);
-    const double rx = 17 + 6 * t;
-    const double ry = 11 + 11 * t;
+    // Fully puffed, spines and tail still clear the frame's edges.
+    const QPointF c(31, 25);
+    const double rx = 17 + 4 * t;
+    const double ry = 11 + 7.5 * t;
+    const double tailLength = 9 - 2 * t;  // tucked in a little as it swells
     const QColor top(214, 178, 92);
     const QColor rim = top.darker(230);
 
     // Tail and fins first.
     QPainterPath tail;
+    const double tip = c.x() - rx - tailLength;
     tail.moveTo(c.x() - rx + 3, c.y());
-    tail.quadTo(c.x() - rx - 6, c.y() - 9, c.x() - rx - 9, c.y() - 7);
-    tail.quadTo(c.x() - rx - 6, c.y(), c.x() - rx - 9, c.y() + 7);
-    tail.quadTo(c.x() - rx - 6, c.y() + 9, c.x() - rx + 3, c.y());
+    tail.quadTo(tip + 3, c.y() - 9, tip, c.y() - 7);
+    tail.quadTo(tip + 3, c.y(), tip, c.y() + 7);
+    tail.quadTo(tip + 3, c.y() + 9, c.x() - rx + 3, c.y());
     fillWithRim(p, tail, top.darker(110), rim);
     QPainterPath dorsal;
     dorsal.moveTo(c.x() - rx * 0.5, c.y() - ry * 0.85);
@@ -34,8 +37,8 @@ void blowFish(QPainter& p, const FrameInfo& f) {
         for (int i = 0; i < 22; ++i) {
             const double a = 2 * std::numbers::pi * i / 22.0;
             const QPointF on(c.x() + rx * std::cos(a), c.y() + ry * std::sin(a));
-            const QPointF out(c.x() + (rx + 1 + 4 * t) * std::cos(a),
-                              c.y() + (ry + 1 + 4 * t) * std::sin(a));
+            const QPointF out(c.x() + (rx + 1 + 3 * t) * std::cos(a),
+                              c.y() + (ry + 1 + 3 * t) * std::sin(a));
             p.drawLine(on, out);
         }
         p.restore();
@@ -85,14 +88,14 @@ void scubaDiver(QPainter& p, const FrameInfo& f) {
     const QColor accent(40, 120, 220);
     const QColor skin(240, 196, 160);
     const auto bentLimb = [&](QPointF from, QPointF joint, QPointF to, double w0, double w1) {
-        return solidTaperedPath(sampleSpine(
-                                    [&](double t) {
-                                        const QPointF a = from + (joint - from) * t;
-                                        const QPointF b = joint + (to - joint) * t;
-                                        return a + (b - a) * t;
-                                    },
-                                    12),
-                                w0, w1);
+        return taperedPath(sampleSpine(
+                               [&](double t) {
+                                   const QPointF a = from + (joint - from) * t;
+                                   const QPointF b = joint + (to - joint) * t;
+                                   return a + (b - a) * t;
+                               },
+                               12),
+                           w0, w1);
     };
 
     // Legs with fins, kicking alternately; the far leg first.

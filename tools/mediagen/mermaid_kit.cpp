@@ -32,7 +32,7 @@ void drawMermaidTail(QPainter& p, const std::vector<QPointF>& spine, double hipW
                 tailColour.darker(220));
     p.restore();
 
-    const QPainterPath tail = solidTaperedPath(spine, hipWidth, hipWidth * 0.22);
+    const QPainterPath tail = taperedPath(spine, hipWidth, hipWidth * 0.22);
     fillWithRim(p, tail,
                 linear(spine.front(), spine.back(),
                        {{0.0, tailColour.lighter(115)}, {1.0, tailColour.darker(110)}}),
@@ -66,7 +66,7 @@ void drawFlowingHair(QPainter& p, QPointF crown, QPointF flow, double thickness,
                        normal * (lane * (0.4 + t) + wave);
             },
             16);
-        fillWithRim(p, solidTaperedPath(spine, thickness * 0.55, thickness * 0.12),
+        fillWithRim(p, taperedPath(spine, thickness * 0.55, thickness * 0.12),
                     strand % 2 ? hairColour : hairColour.lighter(115), hairColour.darker(170), 0.7);
     }
 }

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "prng.h"
+
 namespace mediagen {
 
 QColor mix(const QColor& a, const QColor& b, double t) {
@@ -27,6 +29,13 @@ QRadialGradient radial(QPointF centre, double radius,
 }
 
 namespace {
+
+QLinearGradient sandShade(QRectF area) {
+    return linear(area.topLeft(), area.bottomLeft(),
+                  {{0.0, QColor(222, 204, 156)}, {1.0, QColor(170, 150, 104)}});
+}
+
+const QColor sandRim(130, 110, 70);
 
 // The straight-sided outline around a centre line, ends left open.
 QPainterPath taperOutline(const std::vector<QPointF>& spine, double startWidth, double endWidth) {
@@ -57,20 +66,13 @@ QPainterPath taperOutline(const std::vector<QPointF>& spine, double startWidth, 
 
 QPainterPath taperedPath(const std::vector<QPointF>& spine, double startWidth, double endWidth) {
     if (spine.size() < 2) return QPainterPath();
-    QPainterPath path = taperOutline(spine, startWidth, endWidth);
-    // Round both ends.
-    path.addEllipse(spine.front(), startWidth / 2.0, startWidth / 2.0);
-    path.addEllipse(spine.back(), endWidth / 2.0, endWidth / 2.0);
-    return solidUnion(path);
-}
-
-QPainterPath solidTaperedPath(const std::vector<QPointF>& spine, double startWidth,
-                              double endWidth) {
-    if (spine.size() < 2) return QPainterPath();
-    QPainterPath caps;
-    caps.addEllipse(spine.front(), startWidth / 2.0, startWidth / 2.0);
-    caps.addEllipse(spine.back(), endWidth / 2.0, endWidth / 2.0);
-    return solidUnion(taperOutline(spine, startWidth, endWidth)).united(solidUnion(caps));
+    // The sides and the round ends are united separately: added to one path,
+    // an end turning the other way round from the sides (as it does when the
+    // centre line runs right to left) would cancel out where they overlap.
+    QPainterPath ends;
+    ends.addEllipse(spine.front(), startWidth / 2.0, startWidth / 2.0);
+    ends.addEllipse(spine.back(), endWidth / 2.0, endWidth / 2.0);
+    return solidUnion(taperOutline(spine, startWidth, endWidth)).united(solidUnion(ends));
 }
 
 QPainterPath solidUnion(QPainterPath path) {
@@ -117,6 +119,63 @@ void fillWithRim(QPainter& p, const QPainterPath& path, const QBrush& fill, cons
     p.setPen(QPen(rim, rimWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(fill);
     p.drawPath(path);
+    p.restore();
+}
+
+void drawSandPatch(QPainter& p, QRectF area) {
+    QPainterPath sand;
+    sand.addEllipse(area);
+    fillWithRim(p, sand, sandShade(area), sandRim, 0.8);
+}
+
+void drawSandDrift(QPainter& p, QRectF area, const QPainterPath& foot, double from, double to,
+                   double crest) {
+    const double middle = area.center().y();
+    QPainterPath mound;
+    mound.moveTo(area.left() - 1, area.bottom() + 1);
+    mound.lineTo(area.left() - 1, middle + 1);
+    mound.cubicTo(from - 4, middle, from, crest, (from + to) / 2, crest);
+    mound.cubicTo(to, crest, to + 4, middle, area.right() + 1, middle + 1);
+    mound.lineTo(area.right() + 1, area.bottom() + 1);
+    mound.closeSubpath();
+    QPainterPath patch;
+    patch.addEllipse(area);
+    const QPainterPath drift = patch.intersected(mound);
+    p.save();
+    p.setClipPath(foot);
+    p.setPen(Qt::NoPen);
+    p.setBrush(linear(QPointF(0, crest - 10), QPointF(0, crest + 2),
+                      {{0.0, QColor(0, 0, 0, 0)}, {1.0, QColor(20, 16, 8, 110)}}));
+    p.drawRect(QRectF(area.left(), crest - 10, area.width(), area.bottom() - crest + 10));
+    p.restore();
+    fillWithRim(p, drift,
+                linear(QPointF(0, crest), QPointF(0, area.bottom()),
+                       {{0.0, QColor(232, 216, 170)}, {1.0, QColor(176, 156, 110)}}),
+                sandRim, 0.8);
+    // Grains and a few pebbles on the sand.
+    p.save();
+    p.setClipPath(drift);
+    p.setPen(Qt::NoPen);
+    Prng grains(7);
+    for (int i = 0; i < 60; ++i) {
+        const bool dark = grains.unit() < 0.6;
+        p.setBrush(dark ? QColor(150, 128, 86, 150) : QColor(250, 240, 205, 160));
+        p.drawEllipse(
+            QPointF(grains.range(area.left(), area.right()), grains.range(crest, area.bottom())),
+            0.6, 0.45);
+    }
+    const QColor stones[] = {QColor(150, 140, 128), QColor(120, 104, 90), QColor(196, 184, 166)};
+    for (int i = 0; i < 5; ++i) {
+        const double x = from + (to - from) * (0.1 + 0.2 * i) + grains.range(-3, 3);
+        const QPointF at(x, crest + 3.5 + grains.range(0, 4));
+        const QColor stone = stones[i % 3];
+        p.setBrush(stone.darker(130));
+        p.drawEllipse(at + QPointF(0.3, 0.4), 1.9, 1.3);
+        p.setBrush(stone);
+        p.drawEllipse(at, 1.7, 1.1);
+        p.setBrush(stone.lighter(135));
+        p.drawEllipse(at + QPointF(-0.5, -0.4), 0.7, 0.45);
+    }
     p.restore();
 }
 

@@ -21,12 +21,9 @@ QRadialGradient radial(QPointF centre, double radius,
                        std::initializer_list<std::pair<double, QColor>> stops);
 
 // A closed outline around a centre line whose width runs from `startWidth`
-// to `endWidth`: arms, tails, worms, kelp and limbs.
+// to `endWidth`, round at both ends and solid whichever way the centre line
+// runs: arms, tails, worms, kelp and limbs.
 QPainterPath taperedPath(const std::vector<QPointF>& spine, double startWidth, double endWidth);
-// The same outline, its round ends united with it so that no end, whichever
-// way the centre line runs, cuts a hole where it overlaps the sides.
-QPainterPath solidTaperedPath(const std::vector<QPointF>& spine, double startWidth,
-                              double endWidth);
 
 // The union of all the shapes added to `path`, overlaps filled rather than
 // cancelled out.
@@ -45,6 +42,17 @@ void drawBubble(QPainter& p, QPointF centre, double radius);
 // any background.
 void fillWithRim(QPainter& p, const QPainterPath& path, const QBrush& fill, const QColor& rim,
                  double rimWidth = 1.0);
+
+// A patch of sea-bed sand, an ellipse filling `area`, for a piece to stand on.
+void drawSandPatch(QPainter& p, QRectF area);
+
+// The front of the sand patch in `area` banked up against the foot of whatever
+// stands on it: the patch's part below a low mound rising to `crest` between
+// `from` and `to`, grained and strewn with pebbles. Drawn over the piece, it
+// sinks the piece into the sand; `foot` (the piece's outline) darkens where
+// it meets the sand.
+void drawSandDrift(QPainter& p, QRectF area, const QPainterPath& foot, double from, double to,
+                   double crest);
 
 // Draws `draw` onto an offscreen canvas of `size` and pastes it with every
 // column x shifted down by offsetAtX(x) pixels: bends bodies into a wave.
