@@ -70,6 +70,7 @@ private:
                         int left, int top, int width, int height);
     void ShowTabContents(int index);
 
+    Integer ShownSpeed() const;
     void ShowCreatureChoices();
     void ShowSoundChoices();
     void PreparePreview();

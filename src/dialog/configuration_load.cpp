@@ -14,13 +14,21 @@
 #include "scene/records.h"
 #include "scene/scene_globals.h"
 #include "settings/scale_setting.h"
+#include "settings/setting_warning.h"
 #include "settings/settings_globals.h"
 #include "surfaces/memory_surfaces.h"
 #include "surfaces/surface_globals.h"
 
 namespace bv {
-// A stored number with no item or position in its control cannot be shown:
-// the load stops there with a reported failure.
+// The speed the scroll bar can show: one slower than its slow end shows at
+// that end, and the user is told.
+Integer Configuration::ShownSpeed() const {
+    if (Speed <= speedchk->maximum()) return Speed;
+    WarnUnusableSetting("speed", std::to_string(Speed), speedchk->maximum());
+    return static_cast<Integer>(speedchk->maximum());
+}
+
+// The settings have been read with every value the controls can show.
 void Configuration::Form_Load() {
     Guarded("Configuration/Form_Load", [&] {
         CenterForm(*this);
@@ -28,8 +36,7 @@ void Configuration::Form_Load() {
         CheckBackground->SetListIndex(Background.Choice);
         CheckCenterPiece->SetListIndex(CenterPiece.Choice);
         ShowCreatureChoices();
-        if (Speed < speedchk->minimum() || Speed > speedchk->maximum()) Fail(kInvalidArgument);
-        speedchk->setValue(speedchk->maximum() - Speed);
+        speedchk->setValue(speedchk->maximum() - ShownSpeed());
         ShowSoundChoices();
         if (ShowMessage == kTrue) {
             messagecheck->setChecked(true);

@@ -40,9 +40,10 @@ struct Song {
     int top;
 };
 // Box i is song i; the right column is not in index order.
+// The media pack's own songs, by their titles.
 constexpr Song kSongs[] = {
-    {"Under The Sea", 150, 300},   {"Jaws Theme", 150, 600}, {"The Boardwalk", 150, 900},
-    {"MargaritaVille", 1800, 600}, {"Kokomo", 1800, 300},    {"The Silence", 1800, 900},
+    {"Tide Ballad", 150, 300},  {"Harbour Jig", 150, 600},  {"Lagoon Bossa", 150, 900},
+    {"Coral Waltz", 1800, 600}, {"Abyss Drift", 1800, 300}, {"Sunlit Shallows", 1800, 900},
 };
 
 }  // namespace

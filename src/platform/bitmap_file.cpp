@@ -22,10 +22,12 @@ std::uint16_t ReadLe16(const char* p) {
 
 // Checks the headers against the file's real size before the decoder sees it:
 // a wrong magic, a pixel offset outside the file, absurd dimensions or pixel
-// rows the file does not hold mark the file as damaged.
-bool HeadersAreSound(const QByteArray& file) {
+// rows the file does not hold mark the file as damaged. Returns what is
+// wrong, or "" for a sound file.
+std::string HeaderProblem(const QByteArray& file) {
     constexpr int kFileHeader = 14;
-    if (file.size() < kFileHeader + 12 || file[0] != 'B' || file[1] != 'M') return false;
+    if (file.size() < kFileHeader + 12 || file[0] != 'B' || file[1] != 'M')
+        return "is not a bitmap file";
     const char* data = file.constData();
     const std::uint32_t pixelOffset = ReadLe32(data + 10);
     const std::uint32_t infoSize = ReadLe32(data + kFileHeader);
@@ -43,22 +45,26 @@ bool HeadersAreSound(const QByteArray& file) {
         bitsPerPixel = ReadLe16(data + 28);
         compression = ReadLe32(data + 30);
     } else {
-        return false;
+        return "has a damaged header";
     }
     height = std::llabs(height);  // negative heights are top-down pictures
-    if (width <= 0 || height <= 0 || width * height > kMaxFilePixels) return false;
+    if (width <= 0 || height <= 0 || width * height > kMaxFilePixels)
+        return "declares an impossible size of " + std::to_string(width) + " x " +
+               std::to_string(height);
     if (pixelOffset < kFileHeader + infoSize ||
         pixelOffset >= static_cast<std::uint32_t>(file.size()))
-        return false;
+        return "is damaged: its pixels would lie outside the file";
     constexpr std::uint32_t kUncompressed = 0, kBitFields = 3;
     if (compression == kUncompressed || compression == kBitFields) {
         if (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 16 &&
             bitsPerPixel != 24 && bitsPerPixel != 32)
-            return false;
+            return "has an unknown pixel format of " + std::to_string(bitsPerPixel) + " bits";
         const long long rowBytes = ((width * bitsPerPixel + 31) / 32) * 4;
-        if (pixelOffset + rowBytes * height > file.size()) return false;
+        if (pixelOffset + rowBytes * height > file.size())
+            return "is cut short: it holds " + std::to_string(file.size() - pixelOffset) +
+                   " of its " + std::to_string(rowBytes * height) + " bytes of pixels";
     }
-    return true;
+    return {};
 }
 
 Bitmap FromIndexedImage(const QImage& image, PixelFormat format) {
@@ -90,12 +96,18 @@ Bitmap FromTrueColourImage(const QImage& image) {
 
 }  // namespace
 
-Bitmap DecodeBitmapFile(const QByteArray& bytes) {
+Bitmap DecodeBitmapFile(const QByteArray& bytes, std::string* problem) {
+    std::string ignored;
+    std::string& whatIsWrong = problem != nullptr ? *problem : ignored;
     try {
-        if (!HeadersAreSound(bytes)) return Bitmap();
+        whatIsWrong = HeaderProblem(bytes);
+        if (!whatIsWrong.empty()) return Bitmap();
 
         QImage image = QImage::fromData(bytes, "BMP");
-        if (image.isNull()) return Bitmap();
+        if (image.isNull()) {
+            whatIsWrong = "cannot be decoded";
+            return Bitmap();
+        }
         switch (image.format()) {
             case QImage::Format_Mono:
             case QImage::Format_MonoLSB:
@@ -106,16 +118,23 @@ Bitmap DecodeBitmapFile(const QByteArray& bytes) {
                 return FromTrueColourImage(image);
         }
     } catch (const std::bad_alloc&) {
+        whatIsWrong = "is too large to hold in memory";
         return Bitmap();
     }
 }
 
-Bitmap LoadBitmapFile(const std::string& path) {
+Bitmap LoadBitmapFile(const std::string& path, std::string* problem) {
     try {
         QFile file(QString::fromStdString(path));
-        if (!file.open(QIODevice::ReadOnly)) return Bitmap();
-        return DecodeBitmapFile(file.readAll());
+        if (!file.open(QIODevice::ReadOnly)) {
+            if (problem != nullptr)
+                *problem = file.exists() ? "cannot be read: " + file.errorString().toStdString()
+                                         : "is missing";
+            return Bitmap();
+        }
+        return DecodeBitmapFile(file.readAll(), problem);
     } catch (const std::bad_alloc&) {
+        if (problem != nullptr) *problem = "is too large to hold in memory";
         return Bitmap();
     }
 }

@@ -26,6 +26,10 @@ enum SoundModeValue : Integer {
 
 inline constexpr Integer kSongCount = 6;  // songs 0 to 5
 
+// The choices the settings dialog's lists offer: 0 (none) to the last.
+inline constexpr Integer kLastBackground = 3;
+inline constexpr Integer kLastCentrePiece = 7;
+
 inline Integer RunMode = kRunModeNone;
 
 inline std::string WindowsDir;  // always ends in "/"

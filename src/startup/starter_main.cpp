@@ -1,4 +1,5 @@
 #include <QSize>
+#include <algorithm>
 #include <optional>
 
 #include "dialog/run_configure.h"
@@ -22,13 +23,32 @@
 namespace bv {
 namespace {
 
+bool FullScreenRun() {
+    return DispatchRunMode(RawCommandLine) == kRunModeScreenSaver;
+}
+
 // Only the full-screen scene is scaled; the preview and the settings dialog
 // draw at one device pixel per pixel.
 int RunPixelScale() {
-    if (DispatchRunMode(RawCommandLine) != kRunModeScreenSaver) return 1;
+    if (!FullScreenRun()) return 1;
     const std::optional<int> option = ProcessCommandOptions().scale;
     return ChosenPixelScale(option ? *option : ReadScaleSetting(), DrawingAreaPixels(),
                             DrawingAreaPixelRatio());
+}
+
+// The options given for this run, over what the settings file says. Music
+// plays the songs the settings choose, or all of them when they choose none.
+void ApplyRunOptions() {
+    if (!FullScreenRun()) return;
+    const CommandOptions& options = ProcessCommandOptions();
+    if (options.delay) Speed = ToInteger(*options.delay);
+    if (options.clock) ShowClock = Flag(*options.clock);
+    if (!options.soundMode) return;
+    SoundMode = ToInteger(*options.soundMode);
+    if (SoundMode != kSoundMusic) return;
+    ReadSongChoices();
+    if (std::none_of(SongEnabled.begin(), SongEnabled.end(), [](Integer on) { return on; }))
+        SongEnabled.fill(kTrue);
 }
 
 }  // namespace
@@ -51,6 +71,7 @@ void Main() {
         UseDrawingArea(DrawingAreaPixels(), RunPixelScale());
         Randomize();
         X_GetData();
+        ApplyRunOptions();
         Properties_Fish();
         Properties_Predator();
         Properties_Other();

@@ -1,5 +1,7 @@
 #include "surfaces/load_pics.h"
 
+#include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "errors/error_handler.h"
@@ -43,14 +45,50 @@ SurfaceHandle ComposedSurface(Integer width, Integer height) {
     return GenerateBufferDC(width, height, PaletteDC);
 }
 
+// The run goes on without a picture it cannot have, but says so, once per
+// file; without the media folder it says that instead, once.
+bool mediaFolderMissing = false;
+
+void SayWhatIsWrong(const std::string& fileName, const std::string& problem) {
+    if (problem.empty() || mediaFolderMissing) return;
+    std::fprintf(stderr, "bluvessa: the picture %s%s %s; the scene goes on without it\n",
+                 AssetDir.c_str(), fileName.c_str(), problem.c_str());
+}
+
+void CheckMediaFolder() {
+    std::error_code error;
+    mediaFolderMissing = !std::filesystem::is_directory(AssetDir, error);
+    if (mediaFolderMissing)
+        std::fprintf(stderr,
+                     "bluvessa: the media folder %s is missing; the scene has no pictures\n",
+                     AssetDir.c_str());
+}
+
+SurfaceHandle LoadRunPicture(const std::string& fileName) {
+    std::string problem;
+    const SurfaceHandle surface = GenerateDC(AssetDir + fileName, &problem);
+    SayWhatIsWrong(fileName, problem);
+    return surface;
+}
+
 void LoadPicture(Sprite& record) {
-    Assign(record.DC, GenerateDC(AssetDir + record.FileName));
+    Assign(record.DC, LoadRunPicture(record.FileName));
+}
+
+// A chosen piece whose picture was not found when the scene was set up.
+void LoadChosen(Sprite& record) {
+    if (record.Installed != kFalse)
+        LoadPicture(record);
+    else
+        SayWhatIsWrong(record.FileName, "is missing");
 }
 
 // A background of the catalogue's size is stretched over the screen; one
 // drawn larger keeps its proportions and covers the screen, centred.
 void ComposeBackground() {
-    Assign(LoadDC, GenerateDC(AssetDir + Background.FileName));
+    // Background 0 is the black one: no picture is wanted.
+    Assign(LoadDC, Background.Choice == 0 ? GenerateDC(AssetDir + Background.FileName)
+                                          : LoadRunPicture(Background.FileName));
     const platform::Bitmap* picture = platform::FindSurface(LoadDC);
     if (picture != nullptr &&
         (picture->width() > Background.Width || picture->height() > Background.Height)) {
@@ -67,18 +105,13 @@ void ComposeBackground() {
 }
 
 void ComposeReefStrip(SurfaceHandle strip, const std::string& fileName, int shiftLeft) {
-    Assign(LoadDC, GenerateDC(AssetDir + fileName));
+    Assign(LoadDC, LoadRunPicture(fileName));
     TileReefStrip(strip, LoadDC, Foreground.Width, Foreground.Height, ScreenWidth, shiftLeft);
     RemoveDC(LoadDC);
 }
 
 void LoadCentrePiece() {
-    Sprite* chosen = ChosenCentrePiece();
-    if (chosen != nullptr && chosen->Installed != kFalse) LoadPicture(*chosen);
-}
-
-bool SelectedAndInstalled(const Sprite& record) {
-    return record.Enabled != kFalse && record.Installed != kFalse;
+    if (Sprite* chosen = ChosenCentrePiece()) LoadChosen(*chosen);
 }
 
 // Element 1 of a group holds the group's surface; the bubble streams share
@@ -86,8 +119,8 @@ bool SelectedAndInstalled(const Sprite& record) {
 // the first bottle's selection.
 void LoadCreatures() {
     for (const Creature& creature : Creatures())
-        if (SelectedAndInstalled(*creature.record)) LoadPicture(*creature.record);
-    if (Bottle(1).Enabled != kFalse && Bottle(2).Installed != kFalse) LoadPicture(Bottle(2));
+        if (creature.record->Enabled != kFalse) LoadChosen(*creature.record);
+    if (Bottle(1).Enabled != kFalse) LoadChosen(Bottle(2));
 }
 
 }  // namespace
@@ -95,7 +128,8 @@ void LoadCreatures() {
 void LoadPics4ScreenSaver() {
     Guarded("Starter/LoadPics4ScreenSaver", [] {
         const LoadingSurfaces loading;
-        Assign(PaletteDC, GenerateDC(AssetDir + "bv_palette.bmp"));
+        CheckMediaFolder();
+        Assign(PaletteDC, LoadRunPicture("bv_palette.bmp"));
         Assign(BufferDC, ComposedSurface(ScreenWidth, ScreenHeight));
 
         Assign(Background.DC, ComposedSurface(ScreenWidth, ScreenHeight));

@@ -25,11 +25,11 @@ platform::Handle CreateCompatibleDC() {
 
 }  // namespace
 
-SurfaceHandle GenerateDC(const std::string& fileName) {
+SurfaceHandle GenerateDC(const std::string& fileName, std::string* problem) {
     return GuardedOr<SurfaceHandle>("System/GenerateDC", 0, [&] {
         const platform::Handle handle = CreateCompatibleDC();
-        platform::ReplaceSurfaceBitmap(handle,
-                                       platform::LoadBitmapFile(ResolveCaseInsensitive(fileName)));
+        platform::ReplaceSurfaceBitmap(
+            handle, platform::LoadBitmapFile(ResolveCaseInsensitive(fileName), problem));
         return handle;
     });
 }

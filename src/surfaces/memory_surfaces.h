@@ -9,8 +9,10 @@
 namespace bv {
 
 // A surface holding the bitmap file's picture; a missing or damaged file
-// leaves the empty default picture in it. Returns 0 when no surface can be had.
-SurfaceHandle GenerateDC(const std::string& fileName);
+// leaves the empty default picture in it, and problem (when given) says what
+// is wrong with the file ("" when nothing is). Returns 0 when no surface can
+// be had.
+SurfaceHandle GenerateDC(const std::string& fileName, std::string* problem = nullptr);
 
 // An uninitialised width x height surface in the reference surface's pixel
 // format and colour table (one bit deep when the reference holds the empty

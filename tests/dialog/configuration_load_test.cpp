@@ -75,7 +75,7 @@ TEST_F(ConfigurationLoadTest, EveryCaptionFitsItsControl) {
 
 TEST_F(ConfigurationLoadTest, StoredSettingsAreShown) {
     environment_.StoreSettings(
-        "firstrun=1\nbackground=3\ncenterpiece=0\nspeed=0\nsound=1\nsong0=1\nsong3=1\n"
+        "firstrun=1\nbackground=3\ncenterpiece=0\nspeed=1\nsound=1\nsong0=1\nsong3=1\n"
         "message=1\nclock=1\nwhale=1\norca=7\n");
     environment_.StartProgram();
     Open();
@@ -83,7 +83,7 @@ TEST_F(ConfigurationLoadTest, StoredSettingsAreShown) {
     EXPECT_EQ(Find<DropDownList>("CheckBackground").currentText(),
               QStringLiteral("Skull Mountain"));
     EXPECT_EQ(Find<DropDownList>("CheckCenterPiece").currentText(), QStringLiteral("<None>"));
-    EXPECT_EQ(Find<QScrollBar>("speedchk").value(), 140);  // speed 0: the thumb at "Fast"
+    EXPECT_EQ(Find<QScrollBar>("speedchk").value(), 139);  // speed 1: the thumb by "Fast"
     EXPECT_EQ(Find<DropDownList>("SoundCheck").currentText(), QStringLiteral("MIDI Music"));
     EXPECT_TRUE(Find<QGroupBox>("MusicFrame").isEnabled());
     for (int song = 0; song < 6; ++song) {
@@ -120,27 +120,25 @@ TEST_F(ConfigurationLoadTest, CreatureWithoutItsPictureIsClearAndDisabled) {
     EXPECT_TRUE(Check("CheckWhale").isEnabled());
 }
 
-TEST_F(ConfigurationLoadTest, StoredNumberWithoutAnItemStopsTheLoad) {
-    environment_.StoreSettings("firstrun=1\nbackground=9\n");
+// Stored numbers the lists or the scroll bar cannot show never keep the
+// dialog from opening: it shows what the run would use, so Apply mends the file.
+TEST_F(ConfigurationLoadTest, UnusableStoredNumbersStillOpenTheDialog) {
+    environment_.StoreSettings(
+        "firstrun=1\nbackground=99\ncenterpiece=-1\nsound=9\nspeed=500\nclock=1\n");
     environment_.StartProgram();
-    const std::string before = environment_.SettingsLines().front();
+    ::testing::internal::CaptureStderr();
     Configuration& dialog = Open();
+    const std::string warned = ::testing::internal::GetCapturedStderr();
 
-    ASSERT_EQ(environment_.ReportedErrors().size(), 1u);
-    EXPECT_EQ(environment_.ReportedErrors().front(), "Error Code: BV-5- Configuration/Form_Load");
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(Find<DropDownList>("CheckCenterPiece").currentIndex(), -1);  // skipped
-    EXPECT_EQ(environment_.SettingsLines().size(), 2u);
-    EXPECT_EQ(environment_.SettingsLines().front(), before);
-}
-
-TEST_F(ConfigurationLoadTest, NoSelectionForMinusOne) {
-    environment_.StoreSettings("firstrun=1\nbackground=-1\nsound=-1\n");
-    environment_.StartProgram();
-    Open();
-    EXPECT_EQ(Find<DropDownList>("CheckBackground").currentIndex(), -1);
-    EXPECT_EQ(Find<DropDownList>("SoundCheck").currentIndex(), -1);
+    EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(environment_.ReportedErrors().empty());
+    EXPECT_EQ(Find<DropDownList>("CheckBackground").currentText(), QStringLiteral("ArchWay"));
+    EXPECT_EQ(Find<DropDownList>("CheckCenterPiece").currentText(),
+              QStringLiteral("Relaxed Mermaid"));
+    EXPECT_EQ(Find<DropDownList>("SoundCheck").currentText(), QStringLiteral("Sound Effects"));
+    EXPECT_EQ(Find<QScrollBar>("speedchk").value(), 0);  // 500 shows at the slow end
+    EXPECT_NE(warned.find("speed=500"), std::string::npos) << warned;
+    EXPECT_TRUE(Check("clockcheck").isChecked());
 }
 
 TEST_F(ConfigurationLoadTest, CancelEndsWithoutWriting) {

@@ -67,7 +67,7 @@ TEST_F(ConfigurationSaveTest, MissingCreatureIsSavedClearAndFlagsAreNormalised) 
     EXPECT_EQ(Stored("whale"), "1");
     EXPECT_EQ(Stored("firstrun"), "1");
     EXPECT_EQ(Stored("foreground"), "0");
-    EXPECT_EQ(Stored("speed"), "1");
+    EXPECT_EQ(Stored("speed"), "70");  // 0 cannot be used: the first-run speed is shown and kept
     EXPECT_EQ(environment_.SettingsLines().size(), 45u);
 }
 
@@ -90,7 +90,7 @@ TEST_F(ConfigurationSaveTest, CreatureSizeIsShownAndStored) {
 }
 
 TEST_F(ConfigurationSaveTest, UserChoicesAreWritten) {
-    environment_.StoreSettings("firstrun=1\nsound=1\nsong2=1\nbackground=-1\nwhale=1\n");
+    environment_.StoreSettings("firstrun=1\nsound=1\nsong2=1\nbackground=-1\nwhale=1\nspeed=70\n");
     environment_.StartProgram();
     Open();
     Find<DropDownList>("SoundCheck").SetListIndex(0);  // the songs grey out, ticks kept
@@ -105,7 +105,7 @@ TEST_F(ConfigurationSaveTest, UserChoicesAreWritten) {
     EXPECT_EQ(Stored("sound"), "0");
     EXPECT_EQ(Stored("song2"), "1");
     EXPECT_EQ(Stored("song1"), "0");
-    EXPECT_EQ(Stored("background"), "-1");  // no selection
+    EXPECT_EQ(Stored("background"), "1");  // -1 has no item: the first-run one is kept
     EXPECT_EQ(Stored("centerpiece"), "7");
     EXPECT_EQ(Stored("whale"), "0");
     EXPECT_EQ(Stored("dolphin"), "1");

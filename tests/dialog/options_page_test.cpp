@@ -7,6 +7,8 @@
 
 #include "dialog/drop_down_list.h"
 #include "dialog_fixture.h"
+#include "sound/midi_file_check.h"
+#include "test_support.h"
 
 namespace bv {
 namespace {
@@ -56,6 +58,23 @@ TEST_F(OptionsPageTest, TextMessageEnablesChange) {
     EXPECT_FALSE(change.isEnabled());
     ClickBox(Check("clockcheck"));  // the clock has no such coupling
     EXPECT_FALSE(change.isEnabled());
+}
+
+// The song list names the songs the media pack plays: each box's caption is
+// the title its song file carries.
+TEST_F(OptionsPageTest, EachSongIsListedByItsOwnTitle) {
+    for (int song = 0; song < 6; ++song) {
+        const std::string bytes =
+            test::ReadBytes(BLUVESSA_MEDIA_PACK_DIR "bv_song" + std::to_string(song) + ".Mid");
+        std::string title;
+        WalkMidiFile(bytes, [&](const MidiFileEvent& event) {
+            if (title.empty() && event.status == 0xFF && event.metaType == 0x03)
+                title = std::string(event.data);
+        });
+        ASSERT_FALSE(title.empty()) << "song " << song << " has no title";
+        const QCheckBox& box = Check(QStringLiteral("songchk%1").arg(song).toLatin1().constData());
+        EXPECT_EQ(box.text().toStdString(), title) << "song " << song;
+    }
 }
 
 }  // namespace
