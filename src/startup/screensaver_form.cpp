@@ -15,6 +15,7 @@
 #include "settings/settings_globals.h"
 #include "sound/sound_control.h"
 #include "startup/cleanup.h"
+#include "startup/host_watch.h"
 #include "startup/saver_start.h"
 
 namespace bv {
@@ -56,6 +57,8 @@ void ScreenSaver::Form_Initialize() {
 
 void ScreenSaver::Form_Load() {
     Guarded("ScreenSaver/Form_Load", [this] {
+        // The window lives as long as the host it draws into, whatever else happens.
+        if (host_ != 0) WatchHostWindow(hostWatch_, static_cast<platform::WindowId>(host_));
         platform::BitBlt(hDC(), 0, 0, devicePixels_.width(), devicePixels_.height(), 0, 0, 0,
                          platform::BLACKNESS);
         // An interval of 0 is a stopped timer, not one that fires without pause.

@@ -1,6 +1,7 @@
 #pragma once
 // The full-screen saver window: black, borderless, on top of everything,
 // ended by a click, a double click or a key (never by moving the mouse).
+// Drawing into a host window instead, it ends with that window.
 
 #include <QLabel>
 #include <QTimer>
@@ -51,6 +52,7 @@ private:
     QSize devicePixels_;
     QTimer maintimer_;
     QTimer musicTimer_;
+    QTimer hostWatch_;
     QLabel clockLabel_;
     QLabel screenLabel_;
     bool firstFrameShown_ = false;
