@@ -5,7 +5,8 @@ start_x 800x600
 make_windows_dir
 
 start_host 152 112
-"$BLUVESSA" /p "$host" &
+# The handle as xwininfo prints it.
+"$BLUVESSA" /p "$(printf '0x%x' "$host")" &
 pid=$!
 # The loop shows a new frame every 70 ms: two looks at the centre differ.
 changed=no
