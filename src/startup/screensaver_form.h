@@ -31,7 +31,8 @@ public:
 
     // Shows the window on top of everything at the screen's top-left corner.
     void MakeTopmost();
-    // What the error reporter does before its form appears.
+    // What the error reporter does before its form appears: the run stops
+    // and the window gets out of the report's way for good.
     void StepAsideForReport();
 
 protected:
@@ -56,6 +57,8 @@ private:
     QLabel clockLabel_;
     QLabel screenLabel_;
     bool firstFrameShown_ = false;
+    bool steppedAside_ = false;
+    bool soundStarted_ = false;
 };
 
 }  // namespace bv
