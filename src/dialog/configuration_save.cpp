@@ -2,10 +2,13 @@
 
 #include <QCheckBox>
 #include <QScrollBar>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "dialog/configuration_form.h"
 #include "dialog/drop_down_list.h"
+#include "dialog/save_failure.h"
 #include "dialog/speed_setting.h"
 #include "errors/error_handler.h"
 #include "settings/ini_access.h"
@@ -13,8 +16,16 @@
 namespace bv {
 namespace {
 
+// The first value the file does not take ends the save: the ones after it
+// would meet the same refusal.
+struct SaveRefused {
+    IniWriteFailure failure;
+};
+
 void Store(const std::string& key, const std::string& value) {
-    PutIniData(kSettingsFileName, kSettingsSection, key, value);
+    if (std::optional<IniWriteFailure> failure =
+            PutIniData(kSettingsFileName, kSettingsSection, key, value))
+        throw SaveRefused{std::move(*failure)};
 }
 
 void Store(const std::string& key, int number) {
@@ -28,20 +39,27 @@ void Store(const std::string& key, const QCheckBox& check) {
 }  // namespace
 
 // Each value goes to the file at once; after a failure the keys already
-// written stay written and the dialog stays open.
+// written stay written and the dialog stays open. A value the file does not
+// take is told to the user, naming the file and the reason, so that they can
+// try again or cancel.
 void Configuration::Command2_Click() {
     Guarded("Configuration/Command2_Click", [&] {
-        Store("firstrun", "1");
-        Store("centerpiece", CheckCenterPiece->ListIndex());
-        Store("background", CheckBackground->ListIndex());
-        Store("foreground", CheckForeGround->ListIndex());
-        WriteCreatureChoices();
-        Store("speed", StoredSpeed(speedchk->value(), speedchk->maximum()));
-        Store("sound", SoundCheck->ListIndex());
-        WriteSongChoices();
-        Store("message", *messagecheck);
-        Store("clock", *clockcheck);
-        Store("scale", CreatureSize->ListIndex());
+        try {
+            Store("firstrun", "1");
+            Store("centerpiece", CheckCenterPiece->ListIndex());
+            Store("background", CheckBackground->ListIndex());
+            Store("foreground", CheckForeGround->ListIndex());
+            WriteCreatureChoices();
+            Store("speed", StoredSpeed(speedchk->value(), speedchk->maximum()));
+            Store("sound", SoundCheck->ListIndex());
+            WriteSongChoices();
+            Store("message", *messagecheck);
+            Store("clock", *clockcheck);
+            Store("scale", CreatureSize->ListIndex());
+        } catch (const SaveRefused& refused) {
+            ShowSaveFailure(*this, refused.failure);
+            return;
+        }
         Unload();
     });
 }

@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <limits>
+#include <optional>
 
 #include "dialog/dialog_font.h"
+#include "dialog/save_failure.h"
 #include "dialog/twips.h"
 #include "platform/center_form.h"
 #include "settings/ini_access.h"
@@ -94,9 +96,14 @@ void messageentry::Form_KeyPress(int keyAscii) {
 }
 
 // The text is stored exactly as typed. The dialog stays loaded, so the next
-// "Change" shows the text as the user left it.
+// "Change" shows the text as the user left it. A text the settings file does
+// not take is told to the user, and the dialog stays up to try again.
 void messageentry::apply_Click() {
-    PutIniData(kSettingsFileName, kSettingsSection, "messagetext", Text1->text().toStdString());
+    if (const std::optional<IniWriteFailure> failure = PutIniData(
+            kSettingsFileName, kSettingsSection, "messagetext", Text1->text().toStdString())) {
+        ShowSaveFailure(*this, *failure);
+        return;
+    }
     settingsDialog_.show();
     hide();
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "dialog_pictures.h"
@@ -69,11 +70,38 @@ bool BugReportForm::Exists() {
     return instance != nullptr;
 }
 
+bool BugReportForm::Showing() {
+    return instance != nullptr && instance->isVisible();
+}
+
 void BugReportForm::ShowCode(const std::string& codeText) {
     setWindowTitle(QString::fromStdString(codeText));
     Load();
     show();
+    BringToFront();
+    // A failure may interrupt a form on its way up, which then carries on
+    // and shows itself over the report: every window the program shows from
+    // now on is watched for.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void BugReportForm::BringToFront() {
     raise();
+    activateWindow();
+}
+
+bool BugReportForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched != this && isVisible()) {
+        const auto* shown = qobject_cast<QWidget*>(watched);
+        // Menus and tool tips come and go over everything; they may.
+        if (shown != nullptr && shown->isWindow() && shown->windowType() != Qt::Popup &&
+            shown->windowType() != Qt::ToolTip)
+            // After the window has reached the screen, not before.
+            QTimer::singleShot(0, this, [this] {
+                if (isVisible()) BringToFront();
+            });
+    }
+    return platform::Form::eventFilter(watched, event);
 }
 
 void BugReportForm::Form_Load() {

@@ -20,16 +20,22 @@ public:
     // The one form of the process, made on first use.
     static BugReportForm& Instance();
     static bool Exists();
+    // Whether the form is on the screen: a window of the program that comes
+    // up afterwards must keep out of its way.
+    static bool Showing();
 
-    // Sets the title to the code and shows the form without making it modal.
+    // Sets the title to the code and shows the form without making it modal,
+    // in front of every other window of the program, and keeps it there.
     void ShowCode(const std::string& codeText);
 
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Command1_Click();
+    void BringToFront();
 
     QLabel* explanation_ = nullptr;
     QPushButton* command1_ = nullptr;

@@ -39,20 +39,25 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
 }
 
 bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value) {
+                        std::string_view value, std::error_code* failure) {
+    const auto failed = [failure](std::error_code why) {
+        if (failure != nullptr) *failure = why;
+        return false;
+    };
     const WholeFileRead file = ReadWholeFile(path);
     // An existing file that cannot be read must not be replaced by one that
     // holds only the new value.
-    if (file.status == WholeFileRead::Status::kUnreadable) return false;
+    if (file.status == WholeFileRead::Status::kUnreadable) return failed(file.error);
     ProfileText text(file.bytes);
-    if (!text.Set(section, key, value)) return false;
+    if (!text.Set(section, key, value))
+        return failed(std::make_error_code(std::errc::invalid_argument));
     if (file.status == WholeFileRead::Status::kMissing) {
         // The per-user data folder does not exist before the first save.
         std::error_code ignored;
         const std::filesystem::path folder = std::filesystem::path(path).parent_path();
         if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
     }
-    return ReplaceFileAtomically(path, text.Contents());
+    return ReplaceFileAtomically(path, text.Contents(), failure);
 }
 
 }  // namespace bv

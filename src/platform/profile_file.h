@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace bv {
 
@@ -21,8 +22,9 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
 // Sets key in section of the file at path, creating the file (and its
 // folder), the section or the key as needed. The new file replaces the old one
 // whole. Returns false when nothing was written: the file exists but cannot be
-// read, the names cannot be written, or the folder is not writable.
+// read, the names cannot be written, or the folder is not writable; *failure,
+// when asked for, then holds the reason.
 bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value);
+                        std::string_view value, std::error_code* failure = nullptr);
 
 }  // namespace bv

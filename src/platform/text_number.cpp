@@ -78,6 +78,33 @@ NumberPrefix ReadNumberPrefix(std::string_view text, bool skipInnerBlanks) {
     return result;
 }
 
+// The value of a hexadecimal digit, or -1.
+int HexDigit(char c) {
+    if (IsDigit(c)) return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// "0x" and at least one hexadecimal digit, blanks around.
+std::optional<double> ParseHexNumber(std::string_view text) {
+    std::size_t first = 0;
+    std::size_t end = text.size();
+    while (first < end && IsSkippedBlank(text[first])) ++first;
+    while (end > first && IsSkippedBlank(text[end - 1])) --end;
+    const std::string_view number = text.substr(first, end - first);
+    if (number.size() < 3 || number[0] != '0' || (number[1] != 'x' && number[1] != 'X'))
+        return std::nullopt;
+    double value = 0.0;
+    for (const char c : number.substr(2)) {
+        const int digit = HexDigit(c);
+        if (digit < 0) return std::nullopt;
+        value = value * 16.0 + digit;
+    }
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
 double ToDouble(const std::string& digits) {
     if (digits.empty()) return 0.0;
     const double value = std::strtod(digits.c_str(), nullptr);
@@ -105,6 +132,17 @@ std::optional<double> ParseWholeNumber(std::string_view text) {
 
 long ToLongStrict(std::string_view text) {
     const std::optional<double> number = ParseWholeNumber(text);
+    if (!number) Fail(kTypeMismatch);
+    return RoundToLong(*number);
+}
+
+std::optional<double> ParseWindowHandle(std::string_view text) {
+    if (const std::optional<double> hex = ParseHexNumber(text)) return hex;
+    return ParseWholeNumber(text);
+}
+
+long ToWindowHandleStrict(std::string_view text) {
+    const std::optional<double> number = ParseWindowHandle(text);
     if (!number) Fail(kTypeMismatch);
     return RoundToLong(*number);
 }

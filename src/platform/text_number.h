@@ -21,4 +21,15 @@ std::optional<double> ParseWholeNumber(std::string_view text);
 // not fit.
 long ToLongStrict(std::string_view text);
 
+// A window handle as a command line gives it: a whole number as
+// ParseWholeNumber reads it, or "0x" (or "0X") and hexadecimal digits, the
+// way xwininfo and xscreensaver print window ids; blanks allowed before and
+// after either. Nothing when the text is neither.
+std::optional<double> ParseWindowHandle(std::string_view text);
+
+// ParseWindowHandle rounded half to even into a Long. Fails with a type
+// mismatch when the text is not a handle and with an overflow when it does
+// not fit.
+long ToWindowHandleStrict(std::string_view text);
+
 }  // namespace bv

@@ -88,6 +88,10 @@ mode_t PermissionsFor(const fs::path& replaced) {
     return 0666 & ~mask;
 }
 
+std::error_code LastError() {
+    return std::error_code(errno, std::generic_category());
+}
+
 void SyncFolder(const fs::path& folder) {
     UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.valid()) ::fsync(fd.get());
@@ -99,6 +103,7 @@ WholeFileRead ReadWholeFile(const std::string& path) {
     WholeFileRead result;
     UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid()) {
+        result.error = LastError();
         result.status = errno == ENOENT || errno == ENOTDIR ? WholeFileRead::Status::kMissing
                                                             : WholeFileRead::Status::kUnreadable;
         return result;
@@ -109,6 +114,7 @@ WholeFileRead ReadWholeFile(const std::string& path) {
         if (count == 0) break;
         if (count < 0) {
             if (errno == EINTR) continue;
+            result.error = LastError();
             result.status = WholeFileRead::Status::kUnreadable;
             result.bytes.clear();
             return result;
@@ -119,22 +125,29 @@ WholeFileRead ReadWholeFile(const std::string& path) {
     return result;
 }
 
-bool ReplaceFileAtomically(const std::string& path, std::string_view contents) {
+bool ReplaceFileAtomically(const std::string& path, std::string_view contents,
+                           std::error_code* failure) {
+    // The reason is taken at the call that failed, before any clean-up can
+    // overwrite errno.
+    const auto failed = [failure](std::error_code why) {
+        if (failure != nullptr) *failure = why;
+        return false;
+    };
     const fs::path replaced = ReplacedFile(path);
     const std::string fileName = replaced.filename().string();
-    if (fileName.empty()) return false;
+    if (fileName.empty()) return failed(std::make_error_code(std::errc::is_a_directory));
     const fs::path folder = replaced.has_parent_path() ? replaced.parent_path() : fs::path(".");
 
     std::string temporaryPath = (folder / ("." + fileName + ".XXXXXX")).string();
     UniqueFd fd(::mkostemp(temporaryPath.data(), O_CLOEXEC));
-    if (!fd.valid()) return false;
+    if (!fd.valid()) return failed(LastError());
     TemporaryFileGuard guard(temporaryPath);
 
-    if (::fchmod(fd.get(), PermissionsFor(replaced)) != 0) return false;
-    if (!WriteAll(fd.get(), contents)) return false;
-    if (::fsync(fd.get()) != 0) return false;
-    if (!fd.Close()) return false;
-    if (::rename(temporaryPath.c_str(), replaced.c_str()) != 0) return false;
+    if (::fchmod(fd.get(), PermissionsFor(replaced)) != 0) return failed(LastError());
+    if (!WriteAll(fd.get(), contents)) return failed(LastError());
+    if (::fsync(fd.get()) != 0) return failed(LastError());
+    if (!fd.Close()) return failed(LastError());
+    if (::rename(temporaryPath.c_str(), replaced.c_str()) != 0) return failed(LastError());
     guard.Release();
     SyncFolder(folder);
     return true;

@@ -25,10 +25,20 @@ std::string GetIniData(const std::string& fileName, const std::string& section,
     });
 }
 
-void PutIniData(const std::string& fileName, const std::string& section, const std::string& key,
-                const std::string& value) {
-    Guarded("System/PutIniData",
-            [&] { WriteProfileString(SettingsFilePath(fileName), section, key, value); });
+std::optional<IniWriteFailure> PutIniData(const std::string& fileName, const std::string& section,
+                                          const std::string& key, const std::string& value) {
+    // Stays when the write is cut short by a failure, which has been reported.
+    std::optional<IniWriteFailure> failure =
+        IniWriteFailure{fileName, "the write was cut short by an error"};
+    Guarded("System/PutIniData", [&] {
+        const std::string path = SettingsFilePath(fileName);
+        std::error_code why;
+        if (WriteProfileString(path, section, key, value, &why))
+            failure.reset();
+        else
+            failure = IniWriteFailure{path, why.message()};
+    });
+    return failure;
 }
 
 }  // namespace bv

@@ -190,6 +190,15 @@ CommandOptions ParseCommandOptions(const std::vector<std::string>& arguments) {
     return options;
 }
 
+std::string SwitchLine(const CommandOptions& options) {
+    std::string line;
+    for (std::size_t i = 0; i < options.switches.size(); ++i) {
+        if (i > 0) line += ' ';
+        line += options.switches[i];
+    }
+    return line;
+}
+
 const char* CommandUsage() {
     return kUsage;
 }

@@ -38,6 +38,10 @@ struct CommandOptions {
     std::vector<std::string> switches;
 };
 
+// The switch arguments joined by single blanks: the command line as the
+// classic switch rule reads it, without the options and their values.
+std::string SwitchLine(const CommandOptions& options);
+
 // Reads the arguments (without the program's name). The first "--help",
 // "-h", "--version" or faulty option decides the action; later arguments
 // are not read. A repeated override keeps its last value. "--delay 0"

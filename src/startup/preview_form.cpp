@@ -6,6 +6,7 @@
 #include "platform/surface_ops.h"
 #include "scene/records.h"
 #include "startup/cleanup.h"
+#include "startup/host_watch.h"
 #include "startup/run_state.h"
 
 namespace bv {
@@ -15,13 +16,6 @@ PreviewScreen::PreviewScreen() {
     setAttribute(Qt::WA_OpaquePaintEvent);
     previewtimer_.setInterval(70);
     connect(&previewtimer_, &QTimer::timeout, this, [this] { previewtimer_Timer(); });
-    // The host may close without telling us; a preview without its host
-    // would linger unseen, so it ends with it.
-    hostWatch_.setInterval(500);
-    connect(&hostWatch_, &QTimer::timeout, this, [] {
-        if (!platform::WindowExists(static_cast<platform::WindowId>(PreviewParent)))
-            X_Cleanup_And_End();
-    });
 }
 
 void PreviewScreen::Form_Initialize() {
@@ -51,13 +45,14 @@ void PreviewScreen::EmbedInto(platform::WindowId host, const platform::ClientRec
     const int height = static_cast<int>(area.bottom);
     if (width > 0 && height > 0) CreateDrawingSurface(width, height);
     if (host == 0) return;  // nothing to show in: the form stays unseen
+    // A preview without its host would linger unseen: it ends with it.
+    WatchHostWindow(hostWatch_, host);
     winId();
     QWindow* hostWindow = QWindow::fromWinId(static_cast<WId>(host));
     if (hostWindow == nullptr) return;
     windowHandle()->setParent(hostWindow);
     setGeometry(0, 0, width, height);
     show();
-    hostWatch_.start();
 }
 
 void PreviewScreen::previewtimer_Timer() {

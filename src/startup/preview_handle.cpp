@@ -10,7 +10,7 @@ Long FindPreviewHandle(const std::string& commandLine) {
     for (std::size_t length = commandLine.size(); length >= 1; --length) {
         const std::string_view tail =
             std::string_view(commandLine).substr(commandLine.size() - length);
-        if (ParseWholeNumber(tail)) return ToLong(ToLongStrict(tail));
+        if (ParseWindowHandle(tail)) return ToLong(ToWindowHandleStrict(tail));
     }
     return 0;
 }

@@ -7,9 +7,11 @@
 
 namespace bv {
 
-// The longest tail of the command line that reads entirely as a number, as
-// a window handle; 0 when there is none. Fails with an overflow when that
-// number does not fit a handle.
+// The longest tail of the command line that reads entirely as a window
+// handle (decimal, or "0x" hexadecimal as xwininfo prints it); 0 when there
+// is none. Fails with an overflow when that number does not fit a handle.
+// The command line given is the switches' (SwitchLine): an option's value
+// after the handle must not be taken for it.
 Long FindPreviewHandle(const std::string& commandLine);
 
 }  // namespace bv

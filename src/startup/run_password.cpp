@@ -3,6 +3,7 @@
 #include "errors/error_handler.h"
 #include "platform/text_number.h"
 #include "settings/settings_globals.h"
+#include "startup/command_options.h"
 #include "startup/run_state.h"
 #include "startup/starter.h"
 
@@ -26,8 +27,11 @@ void PwdChangePassword(const char* /*provider*/, Long /*parent*/) {
 void Run_Password() {
     Guarded("Starter/Run_Password", [] {
         RunMode = kRunModePassword;
-        if (RawCommandLine.size() < 3) Fail(kInvalidArgument);
-        PasswordParent = ToLong(ToLongStrict(std::string_view(RawCommandLine).substr(3)));
+        // The handle follows the two-letter switch and one separator ("/a 1234",
+        // "/a:0x4d2"); the options and their values are not part of it.
+        const std::string switches = SwitchLine(ProcessCommandOptions());
+        if (switches.size() < 3) Fail(kInvalidArgument);
+        PasswordParent = ToLong(ToWindowHandleStrict(std::string_view(switches).substr(3)));
         PwdChangePassword("SCRSAVE", PasswordParent);
     });
 }

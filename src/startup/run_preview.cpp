@@ -1,6 +1,7 @@
 #include "errors/error_handler.h"
 #include "scene/records.h"
 #include "settings/settings_globals.h"
+#include "startup/command_options.h"
 #include "startup/preview_form.h"
 #include "startup/run_state.h"
 #include "startup/starter.h"
@@ -17,7 +18,7 @@ void Run_Preview() {
     Guarded("Starter/Run_Preview", [] {
         RunMode = kRunModePreview;
         X_LoadPics4Preview();
-        PreviewParent = FindPreviewHandle(CommandLine);
+        PreviewParent = FindPreviewHandle(SwitchLine(ProcessCommandOptions()));
         PreviewRect = platform::GetClientRect(static_cast<platform::WindowId>(PreviewParent));
         auto* preview = new PreviewScreen;  // never freed, on purpose: the run ends the process
         preview->Load();

@@ -5,14 +5,17 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "platform/x11_windows.h"
 #include "scene/scene_globals.h"
 #include "settings/scale_setting.h"
+#include "startup/command_options.h"
 
 namespace bv {
 
 unsigned long HostSaverWindow() {
+    if (const std::optional<unsigned long> given = ProcessCommandOptions().windowId) return *given;
     const char* named = std::getenv("XSCREENSAVER_WINDOW");
     if (named == nullptr || *named == 0) return 0;
     // xscreensaver writes the id in hexadecimal ("0x1e00007") or decimal.

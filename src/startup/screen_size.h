@@ -6,8 +6,9 @@
 
 namespace bv {
 
-// The window xscreensaver hands over in XSCREENSAVER_WINDOW when it runs the
-// saver (0 when there is none).
+// The window the full scene is drawn into instead of a window of our own:
+// the one named with --window-id, or else the one xscreensaver hands over in
+// XSCREENSAVER_WINDOW when it runs the saver (0 when there is neither).
 unsigned long HostSaverWindow();
 
 // That window's size when there is one, otherwise the primary screen's,

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "errors/bug_report_form.h"
 #include "errors/error_handler.h"
 #include "platform/pointer.h"
 #include "platform/surface_ops.h"
@@ -15,6 +16,7 @@
 #include "settings/settings_globals.h"
 #include "sound/sound_control.h"
 #include "startup/cleanup.h"
+#include "startup/host_watch.h"
 #include "startup/saver_start.h"
 
 namespace bv {
@@ -56,6 +58,14 @@ void ScreenSaver::Form_Initialize() {
 
 void ScreenSaver::Form_Load() {
     Guarded("ScreenSaver/Form_Load", [this] {
+        // The window lives as long as the host it draws into, whatever else happens.
+        if (host_ != 0) WatchHostWindow(hostWatch_, static_cast<platform::WindowId>(host_));
+        // A failure reported before the window is up (the pictures, the
+        // first frame's preparation) leaves the screen to the report.
+        if (steppedAside_ || BugReportForm::Showing()) {
+            StepAsideForReport();
+            return;
+        }
         platform::BitBlt(hDC(), 0, 0, devicePixels_.width(), devicePixels_.height(), 0, 0, 0,
                          platform::BLACKNESS);
         // An interval of 0 is a stopped timer, not one that fires without pause.
@@ -64,6 +74,8 @@ void ScreenSaver::Form_Load() {
         // later; the sound after it.
         QTimer::singleShot(0, this, [this] {
             if (maintimer_.isActive()) maintimer_Timer(*this);
+            if (steppedAside_) return;
+            soundStarted_ = true;
             StartRunSound(*this);
         });
         const qreal ratio = devicePixelRatioF();
@@ -86,16 +98,24 @@ void ScreenSaver::Form_Load() {
 }
 
 void ScreenSaver::MakeTopmost() {
-    if (host_ != 0) return;
+    if (host_ != 0 || steppedAside_) return;
     raise();
     activateWindow();
     grabKeyboard();
 }
 
+// The run is over once a failure is reported: the scene and its sound stop,
+// and the window leaves the screen (and the keyboard and the pointer) to the
+// report, whose closing ends the run. A report that comes before the window
+// is up keeps it from showing at all.
 void ScreenSaver::StepAsideForReport() {
+    if (steppedAside_) return;
+    steppedAside_ = true;
+    maintimer_.stop();
+    musicTimer_.stop();
+    if (soundStarted_) StopSoundAtEnd();
     platform::ShowCursor(true);
     releaseKeyboard();
-    setWindowFlag(Qt::WindowStaysOnTopHint, false);
     hide();
 }
 

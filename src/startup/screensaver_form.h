@@ -1,6 +1,7 @@
 #pragma once
 // The full-screen saver window: black, borderless, on top of everything,
 // ended by a click, a double click or a key (never by moving the mouse).
+// Drawing into a host window instead, it ends with that window.
 
 #include <QLabel>
 #include <QTimer>
@@ -30,7 +31,8 @@ public:
 
     // Shows the window on top of everything at the screen's top-left corner.
     void MakeTopmost();
-    // What the error reporter does before its form appears.
+    // What the error reporter does before its form appears: the run stops
+    // and the window gets out of the report's way for good.
     void StepAsideForReport();
 
 protected:
@@ -51,9 +53,12 @@ private:
     QSize devicePixels_;
     QTimer maintimer_;
     QTimer musicTimer_;
+    QTimer hostWatch_;
     QLabel clockLabel_;
     QLabel screenLabel_;
     bool firstFrameShown_ = false;
+    bool steppedAside_ = false;
+    bool soundStarted_ = false;
 };
 
 }  // namespace bv

@@ -6,8 +6,10 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <filesystem>
 
 #include "dialog/drop_down_list.h"
+#include "dialog/save_failure.h"
 #include "dialog_fixture.h"
 #include "settings/ini_access.h"
 
@@ -110,6 +112,33 @@ TEST_F(ConfigurationSaveTest, UserChoicesAreWritten) {
     EXPECT_EQ(Stored("whale"), "0");
     EXPECT_EQ(Stored("dolphin"), "1");
     EXPECT_EQ(Stored("clock"), "1");
+}
+
+// A folder where the settings file should be: even the super-user cannot
+// write it. The user is told which file and why; the dialog stays open, and
+// once the cause is gone the next "&Apply" saves everything.
+TEST_F(ConfigurationSaveTest, AFailedSaveIsToldAndTheDialogStaysOpen) {
+    environment_.StartProgram();
+    std::filesystem::create_directory(environment_.SettingsFile());
+    Open();
+    Apply();
+
+    ASSERT_EQ(environment_.Messages().size(), 1u);
+    const test::ShownMessage& message = environment_.Messages().front();
+    EXPECT_EQ(message.owner, dialog_.get());
+    EXPECT_EQ(message.title, kSaveFailureTitle);
+    EXPECT_EQ(message.text.substr(0, message.text.find('\n')),
+              "Bluvessa could not save its settings to " + environment_.SettingsFile() +
+                  ": Is a directory");
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_EQ(environment_.ProcessEnds(), 0);
+    EXPECT_TRUE(environment_.ReportedErrors().empty());
+
+    std::filesystem::remove(environment_.SettingsFile());
+    Apply();
+    EXPECT_EQ(environment_.Messages().size(), 1u);
+    EXPECT_EQ(environment_.ProcessEnds(), 1);
+    EXPECT_EQ(environment_.SettingsLines().size(), 45u);
 }
 
 }  // namespace

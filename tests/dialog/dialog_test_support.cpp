@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "errors/error_code.h"
+#include "platform/message_box.h"
 #include "platform/process_end.h"
 #include "platform/surface_table.h"
 #include "scene/all_records.h"
@@ -49,10 +50,15 @@ DialogEnvironment::DialogEnvironment() {
     SetScreenSize(640, 480);
     platform::SetProcessEnder([this](int) { ++processEnds_; });
     SetErrorReporter([this](const std::string& code) { errors_.push_back(code); });
+    platform::SetMessageShower(
+        [this](QWidget* owner, const std::string& title, const std::string& text) {
+            messages_.push_back({owner, title, text});
+        });
 }
 
 DialogEnvironment::~DialogEnvironment() {
     SetErrorReporter(nullptr);
+    platform::SetMessageShower(nullptr);
     platform::SetProcessEnder(nullptr);
     ResetRunState();
     ::unsetenv("BLUVESSA_WINDOWS_DIR");

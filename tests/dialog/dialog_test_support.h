@@ -1,7 +1,8 @@
 #pragma once
 // What the dialog tests share: a Windows folder of their own with a media
 // folder below it, the program's state back at a new process's values, the
-// way out of the process caught, and the failures reported.
+// way out of the process caught, and the failures reported and the message
+// boxes shown (each answered at once, as a user's OK would).
 
 #include <QColor>
 #include <initializer_list>
@@ -10,7 +11,15 @@
 
 #include "platform/bitmap.h"
 
+class QWidget;
+
 namespace bv::test {
+
+struct ShownMessage {
+    QWidget* owner = nullptr;
+    std::string title;
+    std::string text;
+};
 
 class DialogEnvironment {
 public:
@@ -39,12 +48,14 @@ public:
 
     int ProcessEnds() const { return processEnds_; }
     const std::vector<std::string>& ReportedErrors() const { return errors_; }
+    const std::vector<ShownMessage>& Messages() const { return messages_; }
 
 private:
     std::string windowsDir_;
     std::string assetDir_;
     int processEnds_ = 0;
     std::vector<std::string> errors_;
+    std::vector<ShownMessage> messages_;
 };
 
 // A sprite sheet in memory, as WriteSheet lays it out; returns its surface.

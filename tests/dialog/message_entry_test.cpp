@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <filesystem>
 
 #include "dialog/message_entry_form.h"
 #include "dialog_fixture.h"
@@ -99,6 +100,26 @@ TEST_F(MessageEntryTest, EmptyMessageIsStored) {
     Text1(entry).clear();
     QTest::mouseClick(entry.findChild<QPushButton*>(QStringLiteral("Apply")), Qt::LeftButton);
     EXPECT_EQ(MessageLines(), std::vector<std::string>{"messagetext="});
+}
+
+// A text the settings file does not take: the user is told, and the message
+// dialog stays up with the text as typed.
+TEST_F(MessageEntryTest, AFailedApplyIsToldAndTheEntryStaysOpen) {
+    std::filesystem::remove(environment_.SettingsFile());
+    std::filesystem::create_directory(environment_.SettingsFile());
+    messageentry& entry = Change();
+    Retype(entry, QStringLiteral("Kept"));
+    QTest::mouseClick(entry.findChild<QPushButton*>(QStringLiteral("Apply")), Qt::LeftButton);
+
+    ASSERT_EQ(environment_.Messages().size(), 1u);
+    const test::ShownMessage& message = environment_.Messages().front();
+    EXPECT_EQ(message.owner, &entry);
+    EXPECT_NE(message.text.find(environment_.SettingsFile() + ": Is a directory"),
+              std::string::npos)
+        << message.text;
+    EXPECT_TRUE(entry.isVisible());
+    EXPECT_FALSE(dialog_->isVisible());
+    EXPECT_EQ(Text1(entry).text(), QStringLiteral("Kept"));
 }
 
 }  // namespace

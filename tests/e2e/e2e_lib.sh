@@ -59,6 +59,14 @@ wait_until() {  # wait_until SECONDS command...: true once the command succeeds 
     "$@" >/dev/null 2>&1
 }
 
+start_host() {  # start_host WIDTH HEIGHT: a plain window $host, kept by the process $host_pid
+    "$X_TEST_HELPER" host "$1" "$2" > "$WORK/host_id" &
+    host_pid=$!
+    wait_until 5 test -s "$WORK/host_id" || fail "no host window"
+    host=$(cat "$WORK/host_id")
+    rm "$WORK/host_id"
+}
+
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
 has_window_named() { [ -n "$(window_named "$1")" ]; }
 alive() { kill -0 "$1" 2>/dev/null; }

@@ -4,12 +4,9 @@ source "$(dirname "$0")/e2e_lib.sh"
 start_x 800x600
 make_windows_dir
 
-"$X_TEST_HELPER" host 152 112 > "$WORK/host_id" &
-host_pid=$!
-wait_until 5 test -s "$WORK/host_id" || fail "no host window"
-host=$(cat "$WORK/host_id")
-
-"$BLUVESSA" /p "$host" &
+start_host 152 112
+# The handle as xwininfo prints it.
+"$BLUVESSA" /p "$(printf '0x%x' "$host")" &
 pid=$!
 # The loop shows a new frame every 70 ms: two looks at the centre differ.
 changed=no
@@ -26,8 +23,9 @@ done
 [ "$changed" = yes ] || fail "the host's centre shows no moving picture"
 alive "$pid" || fail "the preview ended by itself"
 
-kill "$host_pid"
-wait_until 5 dead "$pid" || fail "the preview outlived its host window"
+# The settings program killed outright: its window goes, no signal comes.
+kill -KILL "$host_pid"
+wait_until 1 dead "$pid" || fail "the preview outlived its host window by more than a second"
 [ "$(status_of "$pid")" = 0 ] || fail "the preview ended with a non-zero status"
 
 # No handle: nothing shows, the process waits until it is asked to end.

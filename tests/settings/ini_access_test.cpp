@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,7 +31,7 @@ protected:
 };
 
 TEST_F(IniAccessTest, ABareFileNameLiesInTheWindowsFolderWhateverItsCase) {
-    PutIniData(kSettingsFileName, kSettingsSection, "shark", "1");
+    EXPECT_FALSE(PutIniData(kSettingsFileName, kSettingsSection, "shark", "1"));
     EXPECT_EQ(ReadBytes(folder_ / "zentrova.ini"), "[Bluvessa]\nshark=1\n");
     EXPECT_EQ(GetIniData(kSettingsFileName, kSettingsSection, "SHARK"), "1");
 
@@ -38,7 +40,7 @@ TEST_F(IniAccessTest, ABareFileNameLiesInTheWindowsFolderWhateverItsCase) {
     WindowsDir = other.path();
     WriteBytes(other / "ZENTROVA.INI", "[BLUVESSA]\nSHARK=2\n");
     EXPECT_EQ(GetIniData(kSettingsFileName, kSettingsSection, "shark"), "2");
-    PutIniData(kSettingsFileName, kSettingsSection, "shark", "3");
+    EXPECT_FALSE(PutIniData(kSettingsFileName, kSettingsSection, "shark", "3"));
     EXPECT_EQ(FolderEntries(other.path()), std::vector<std::string>{"ZENTROVA.INI"});
     EXPECT_EQ(ReadBytes(other / "ZENTROVA.INI"), "[BLUVESSA]\nSHARK=3\n");
     EXPECT_TRUE(errors_.codes().empty());
@@ -46,18 +48,32 @@ TEST_F(IniAccessTest, ABareFileNameLiesInTheWindowsFolderWhateverItsCase) {
 
 TEST_F(IniAccessTest, ValuesArriveAsAtMost127Characters) {
     const std::string message(200, 'q');
-    PutIniData(kSettingsFileName, kSettingsSection, "messagetext", message);
+    EXPECT_FALSE(PutIniData(kSettingsFileName, kSettingsSection, "messagetext", message));
     EXPECT_EQ(GetIniData(kSettingsFileName, kSettingsSection, "messagetext"),
               message.substr(0, 127));
     EXPECT_EQ(GetIniData(kSettingsFileName, kSettingsSection, "missing"), "");
     EXPECT_EQ(GetIniData("absent.ini", kSettingsSection, "messagetext"), "");
 }
 
-TEST_F(IniAccessTest, AWriteTheFileSystemRefusesIsLostSilently) {
+// Refusals even the super-user meets: the folder is a plain file, the
+// settings file is a folder.
+TEST_F(IniAccessTest, AWriteTheFileSystemRefusesNamesTheFileAndTheReason) {
     WriteBytes(folder_ / "not-a-folder", "x");
-    WindowsDir = folder_ / "not-a-folder/";
-    PutIniData(kSettingsFileName, kSettingsSection, "shark", "1");
-    EXPECT_EQ(GetIniData(kSettingsFileName, kSettingsSection, "shark"), "");
+    std::filesystem::create_directories(folder_ / "a-folder/zentrova.ini");
+    const struct {
+        std::string windowsDir;
+        std::string reason;
+    } cases[] = {{folder_ / "not-a-folder/", "Not a directory"},
+                 {folder_ / "a-folder/", "Is a directory"}};
+    for (const auto& [windowsDir, reason] : cases) {
+        WindowsDir = windowsDir;
+        const std::optional<IniWriteFailure> failure =
+            PutIniData(kSettingsFileName, kSettingsSection, "shark", "1");
+        ASSERT_TRUE(failure) << windowsDir;
+        EXPECT_EQ(failure->path, windowsDir + "zentrova.ini");
+        EXPECT_EQ(failure->reason, reason) << windowsDir;
+        EXPECT_EQ(GetIniData(kSettingsFileName, kSettingsSection, "shark"), "");
+    }
     EXPECT_TRUE(errors_.codes().empty());
 }
 
@@ -95,7 +111,7 @@ TEST_F(IniAccessTest, SavingEveryKeyKeepsTheRestOfTheFile) {
     ASSERT_EQ(saved.size(), 44u);
 
     for (const auto& [key, value] : saved)
-        PutIniData(kSettingsFileName, kSettingsSection, key, value);
+        EXPECT_FALSE(PutIniData(kSettingsFileName, kSettingsSection, key, value)) << key;
 
     for (const auto& [key, value] : saved)
         EXPECT_EQ(GetIniData(kSettingsFileName, kSettingsSection, key), value) << key;

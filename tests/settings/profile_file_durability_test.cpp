@@ -10,6 +10,7 @@
 #include <csignal>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "platform/profile_file.h"
@@ -56,13 +57,15 @@ TEST(ProfileFileDurability, AWriteThatFailsHalfwayLeavesTheOldFileWhole) {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{100, 100};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const bool written = WriteProfileString(path, "Bluvessa", "shark", "1");
-        ::_exit(written ? 1 : 0);
+        std::error_code why;
+        const bool written = WriteProfileString(path, "Bluvessa", "shark", "1", &why);
+        ::_exit(written ? 1 : why == std::errc::file_too_large ? 0 : 2);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the write should have reported its failure";
+    EXPECT_NE(WEXITSTATUS(status), 1) << "the write should have reported its failure";
+    EXPECT_NE(WEXITSTATUS(status), 2) << "the write should have named the reason";
 
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"zentrova.ini"})
