@@ -1,7 +1,10 @@
 #include "errors/error_code.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
+
+#include "errors/error_handler.h"
 
 namespace bv {
 namespace {
@@ -16,6 +19,16 @@ ErrorReporter& Reporter() {
 }
 
 }  // namespace
+
+namespace detail {
+bool FailsOnPurpose(std::string_view location) {
+    static const std::string named = [] {
+        const char* value = std::getenv("BLUVESSA_FAIL_AT");
+        return std::string(value != nullptr ? value : "");
+    }();
+    return !named.empty() && named == location;
+}
+}  // namespace detail
 
 std::string ErrorCodeText(int number, std::string_view tracePoint, std::string_view location) {
     std::string text = "Error Code: BV-";

@@ -23,11 +23,16 @@ inline void Report(std::string_view location, int number) {
     LastFailureNumber = number;
     ShowErrorCode(location);
 }
+
+// For trying out how failures reach the user: the location named in the
+// environment variable BLUVESSA_FAIL_AT fails every time it runs.
+bool FailsOnPurpose(std::string_view location);
 }  // namespace detail
 
 template <typename Body>
 void Guarded(std::string_view location, Body&& body) {
     try {
+        if (detail::FailsOnPurpose(location)) Fail(kInvalidArgument);
         std::forward<Body>(body)();
     } catch (const RuntimeFailure& failure) {
         detail::Report(location, failure.number());

@@ -5,10 +5,8 @@
 source "$(dirname "$0")/e2e_lib.sh"
 start_x 1024x768
 make_windows_dir
-# A negative speed: the frame timer refuses it while the scene is being prepared.
-printf '[Bluvessa]\nfirstrun=1\nspeed=-5\n' > "$BLUVESSA_WINDOWS_DIR/zentrova.ini"
-
-"$BLUVESSA" /s &
+# A failure while the scene is being prepared, before the saver's window is up.
+BLUVESSA_FAIL_AT=ScreenSaver/Form_Initialize "$BLUVESSA" /s &
 pid=$!
 title="Error Code: BV-5- ScreenSaver/Form_Initialize"
 wait_until 30 has_window_named "$title" || fail "no bug report"
@@ -23,4 +21,13 @@ done
 alive "$pid" || fail "the run ended with the report up"
 close_until_dead "$title" "$pid" || fail "closing the report did not end the run"
 [ "$(status_of "$pid")" = 0 ] || fail "the run ended with a non-zero status"
+
+# A failure while the settings dialog is open: the report comes in front of it.
+BLUVESSA_FAIL_AT=Configuration/RunScenery "$BLUVESSA" /c &
+pid=$!
+title="Error Code: BV-5- Configuration/RunScenery"
+wait_until 30 has_window_named "$title" || fail "no bug report over the dialog"
+report=$(window_named "$title")
+wait_until 5 "$X_TEST_HELPER" front "$report" || fail "the report is behind the dialog"
+close_until_dead "$title" "$pid" || fail "closing the report did not end the dialog"
 echo "bug report: ok"

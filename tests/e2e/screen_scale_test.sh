@@ -48,9 +48,16 @@ labels_shown() {
     [ "${clock_h:-1}" -gt 5 ] && [ "${message_h:-1}" -gt 5 ]
 }
 wait_until 10 labels_shown || fail "the labels did not show"
+# The clock is centred by its previous caption's width: a tick after its
+# caption first changes from "CLOCK" to the time, it stands centred.
+clock_centred() {
+    screenshot "$WORK/shot.png"
+    read -r w h x y <<<"$(lit_box 0 540)"
+    centre=$((x + w / 2))
+    [ "$centre" -ge 952 ] && [ "$centre" -le 968 ]
+}
+wait_until 10 clock_centred || fail "clock centred at x $centre, not 960"
 read -r w h x y <<<"$(lit_box 0 540)"
-centre=$((x + w / 2))
-[ "$centre" -ge 952 ] && [ "$centre" -le 968 ] || fail "clock centred at x $centre, not 960"
 [ "$y" -ge 10 ] && [ "$y" -le 40 ] || fail "clock text starts at y $y, not just below 10"
 read -r w h x y <<<"$(lit_box 540 540)"
 centre=$((x + w / 2)) bottom=$((540 + y + h))
