@@ -1,8 +1,10 @@
 #pragma once
-// Builds Windows bitmap files byte by byte, so tests control every header field.
+// The tests' one writer of Windows bitmap files, byte by byte, so that a test
+// controls every header field.
 
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -78,6 +80,16 @@ inline void WriteFile(const std::string& path, const std::vector<std::uint8_t>& 
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
+}
+
+// A 24-bit picture whose pixel (x, y) is colour(x, y), 0x00RRGGBB.
+inline void WriteTrueColourBmp(const std::string& path, int width, int height,
+                               const std::function<std::uint32_t(int x, int y)>& colour) {
+    BmpSpec spec{.width = width, .height = height, .bitsPerPixel = 24};
+    spec.pixels.reserve(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) spec.pixels.push_back(colour(x, y) & 0xFFFFFFu);
+    WriteFile(path, BuildBmp(spec));
 }
 
 }  // namespace bv::test
