@@ -108,13 +108,18 @@ ClientRect GetClientRect(WindowId window) {
     return rect;
 }
 
-bool WindowExists(WindowId window) {
-    if (window == 0) return false;
-    DisplayPtr display = OpenDisplay();
-    if (!display) return false;
-    const QuietXErrors quiet(display.get());
+ForeignWindowWatch::ForeignWindowWatch(WindowId window)
+    : window_(window), display_(XOpenDisplay(nullptr)) {}
+
+ForeignWindowWatch::~ForeignWindowWatch() {
+    if (display_ != nullptr) XCloseDisplay(display_);
+}
+
+bool ForeignWindowWatch::Gone() const {
+    if (display_ == nullptr || window_ == 0) return false;
+    const QuietXErrors quiet(display_);
     XWindowAttributes attributes{};
-    return XGetWindowAttributes(display.get(), window, &attributes) != 0;
+    return XGetWindowAttributes(display_, window_, &attributes) == 0;
 }
 
 bool DisplayAvailable() {

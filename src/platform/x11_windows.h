@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+struct _XDisplay;  // Xlib's connection, kept out of this header
+
 namespace bv::platform {
 
 using WindowId = std::uint32_t;  // 0 = none
@@ -21,7 +23,23 @@ struct ClientRect {
 // the window does not exist.
 ClientRect GetClientRect(WindowId window);
 
-bool WindowExists(WindowId window);
+// A foreign window looked at again and again over one connection of its own,
+// open while the watch lives.
+class ForeignWindowWatch {
+public:
+    explicit ForeignWindowWatch(WindowId window);
+    ~ForeignWindowWatch();
+    ForeignWindowWatch(const ForeignWindowWatch&) = delete;
+    ForeignWindowWatch& operator=(const ForeignWindowWatch&) = delete;
+
+    // Whether the window is gone. Without a connection to ask on it is not:
+    // only the display server's own answer ends a run.
+    bool Gone() const;
+
+private:
+    WindowId window_;
+    ::_XDisplay* display_;
+};
 
 // Whether the X display named by DISPLAY can be opened.
 bool DisplayAvailable();

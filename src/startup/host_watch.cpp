@@ -1,5 +1,7 @@
 #include "startup/host_watch.h"
 
+#include <memory>
+
 #include "startup/cleanup.h"
 
 namespace bv {
@@ -7,8 +9,9 @@ namespace bv {
 void WatchHostWindow(QTimer& watch, platform::WindowId host) {
     watch.disconnect();
     watch.setInterval(kHostWatchIntervalMs);
-    QObject::connect(&watch, &QTimer::timeout, [host] {
-        if (!platform::WindowExists(host)) X_Cleanup_And_End();
+    auto looking = std::make_shared<platform::ForeignWindowWatch>(host);
+    QObject::connect(&watch, &QTimer::timeout, [looking] {
+        if (looking->Gone()) X_Cleanup_And_End();
     });
     watch.start();
 }

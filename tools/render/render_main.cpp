@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 
 #include "errors/error_code.h"
 #include "platform/random.h"
@@ -29,19 +29,24 @@ namespace {
 // it keeps up with a large window: enough to tell frames apart.
 std::uint64_t WindowHash(bv::OffscreenSceneView& view) {
     const bv::platform::Bitmap* window = bv::platform::FindSurface(view.FormDC());
-    std::uint64_t lanes[4] = {1, 2, 3, 4};
+    constexpr std::uint64_t kPrime = 0x9E3779B97F4A7C15ull;
+    std::uint64_t a = 1, b = 2, c = 3, d = 4;
     for (int y = 0; window != nullptr && y < window->height(); ++y) {
-        const auto* row = reinterpret_cast<const unsigned char*>(window->trueColourRow(y));
-        const std::size_t bytes = sizeof(bv::platform::Colour) * window->width();
-        for (std::size_t at = 0; at < bytes; at += sizeof(std::uint64_t)) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, row + at, std::min(sizeof word, bytes - at));
-            std::uint64_t& lane = lanes[(at / sizeof word) % 4];
-            lane = (lane ^ word) * 0x9E3779B97F4A7C15ull;
+        const bv::platform::Colour* row = window->trueColourRow(y);
+        const auto pair = [&](int x) {
+            return std::uint64_t{row[x]} | (std::uint64_t{row[x + 1]} << 32);
+        };
+        int x = 0;
+        for (; x + 8 <= window->width(); x += 8) {
+            a = (a ^ pair(x)) * kPrime;
+            b = (b ^ pair(x + 2)) * kPrime;
+            c = (c ^ pair(x + 4)) * kPrime;
+            d = (d ^ pair(x + 6)) * kPrime;
         }
+        for (; x < window->width(); ++x) a = (a ^ row[x]) * kPrime;
     }
     std::uint64_t hash = 0;
-    for (std::uint64_t lane : lanes) hash = (hash ^ lane ^ (lane >> 31)) * 0x100000001B3ull;
+    for (std::uint64_t lane : {a, b, c, d}) hash = (hash ^ lane ^ (lane >> 31)) * 0x100000001B3ull;
     return hash;
 }
 
@@ -89,7 +94,8 @@ int main(int argc, char** argv) {
 
     bv::OffscreenSceneView view(options->width, options->height);
     bv::ScreenSaver_Form_Initialize(view);
-    if (options->every > 0 && !options->out.empty() && !QDir().mkpath(QString::fromStdString(options->out))) {
+    if (options->every > 0 && !options->out.empty() &&
+        !QDir().mkpath(QString::fromStdString(options->out))) {
         std::fprintf(stderr, "bluvessa-render: cannot make %s\n", options->out.c_str());
         return 1;
     }
