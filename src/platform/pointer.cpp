@@ -10,7 +10,10 @@ bool overrideActive = false;
 
 void Apply() {
     const bool hide = displayCount < 0;
-    if (qGuiApp == nullptr || hide == overrideActive) return;
+    // Only a graphical application has a pointer to hide.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr ||
+        hide == overrideActive)
+        return;
     if (hide)
         QGuiApplication::setOverrideCursor(QCursor(Qt::BlankCursor));
     else

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "errors/error_handler.h"
-#include "scene/buffer_drawing.h"
 #include "scene/anim_steps.h"
+#include "scene/buffer_drawing.h"
 #include "scene/scene_globals.h"
 #include "scene/sprite_drawing.h"
 
@@ -22,9 +22,11 @@ void DrawFishingLine(const Sprite& worm) {
     const Long x = Moved(worm.X, kLineOffset);
     const Long lastRow = Moved(worm.Y, 2);
     if (lastRow < 0) return;
+    // Rows below the buffer would not show: the line stops at the bottom edge.
+    const Long rows = std::min<Long>(lastRow, ScreenHeight) + 1;
     DrawOnBuffer({.kind = BufferDrawing::Kind::kFill,
                   .owner = &kLineGrey,  // the line is a drawing apart from the worm's frames
-                  .target = QRect(x, 0, 1, lastRow + 1),
+                  .target = QRect(x, 0, 1, rows),
                   .colour = kLineGrey});
 }
 

@@ -1,5 +1,8 @@
 #include "scene/sprite_drawing.h"
 
+#include <cstdint>
+#include <limits>
+
 #include "scene/buffer_drawing.h"
 
 namespace bv {
@@ -11,7 +14,14 @@ Long FrameSheetX(const Sprite& sprite) {
 
 namespace {
 
+// Where the sprite's frame lands. One so far off that its far edge lies
+// beyond the coordinates a rectangle can hold is nowhere near the screen: an
+// empty area draws nothing.
 QRect SpriteArea(const Sprite& sprite) {
+    constexpr std::int64_t kFarthest = std::numeric_limits<int>::max();
+    if (std::int64_t{sprite.X} + sprite.Width > kFarthest ||
+        std::int64_t{sprite.Y} + sprite.Height > kFarthest)
+        return {};
     return QRect(sprite.X, sprite.Y, sprite.Width, sprite.Height);
 }
 
