@@ -75,22 +75,5 @@ TEST(FixedPlacement, EveryPieceStandsWhereTheScreenSizePutsIt) {
     EXPECT_EQ(Worm.Frame, 1);
 }
 
-TEST(FixedPlacement, SetUpNeverTouchesTheSettingsOrSurfaces) {
-    const test::AssetFolder noPictures;
-    test::StartAfresh();
-    Shark.Enabled = kTrue;
-    Background.Choice = 2;
-    CenterPiece.Choice = 5;
-    Mermaid.DC = 12345;  // not a live surface: only its value matters here
-    test::SetUpAllRecords();
-
-    EXPECT_EQ(Shark.Enabled, kTrue);
-    EXPECT_EQ(Whale.Enabled, kFalse);
-    EXPECT_EQ(Background.Choice, 2);
-    EXPECT_EQ(CenterPiece.Choice, 5);
-    EXPECT_EQ(Mermaid.DC, 12345);
-    Mermaid.DC = 0;
-}
-
 }  // namespace
 }  // namespace bv

@@ -35,7 +35,16 @@ TEST(Installed, FollowsTheFilesPresentWhateverTheirCase) {
                              "bv_Clam.Bmp", "bv_bubble.bmp", "bv_bottle2.bmp", "bv_angelfish.bmp",
                              "Bv_LifeGuard.bmp", "bv_background4.bmp"})
         assets.WritePicture(name);
+    // The set-up leaves the selections and surfaces alone.
+    Shark.Enabled = kTrue;
+    CenterPiece.Choice = 5;
+    Mermaid.DC = 12345;  // not a live surface: only its value matters here
     test::SetUpAllRecords();
+    EXPECT_EQ(Shark.Enabled, kTrue);
+    EXPECT_EQ(Whale.Enabled, kFalse);
+    EXPECT_EQ(CenterPiece.Choice, 5);
+    EXPECT_EQ(Mermaid.DC, 12345);
+    Mermaid.DC = 0;
 
     // Each clam and school member checks the shared sheet for itself, each
     // bottle its own picture; a bubble stream's first bubble speaks for it.
@@ -49,28 +58,6 @@ TEST(Installed, FollowsTheFilesPresentWhateverTheirCase) {
     Background.Choice = 4;
     test::SetUpAllRecords();
     EXPECT_EQ(Background.Installed, kTrue);
-}
-
-TEST(Installed, MissingAssetFolderLeavesEveryRecordCompleteButNotInstalled) {
-    AssetDir = "/nonexistent-bluvessa-assets/Zentrova/Bluvessa/";
-    test::StartAfresh();
-    const test::ErrorRecorder errors;
-    test::SetUpAllRecords();
-    AssetDir.clear();
-
-    EXPECT_TRUE(errors.codes().empty());
-    int withPicture = 0;
-    ForEachRecord([&](Sprite& record) {
-        EXPECT_EQ(record.Installed, kFalse) << record.FileName;
-        if (record.FileName.empty()) return;
-        ++withPicture;
-        EXPECT_GT(record.Width, 0) << record.FileName;
-        EXPECT_GT(record.Height, 0) << record.FileName;
-        EXPECT_GT(record.Frames, 0) << record.FileName;
-    });
-    // 9 scenery, 38 fish, 10 predator and 13 other records name a picture: of
-    // the bubbles only each stream's first, and the previews are set up elsewhere.
-    EXPECT_EQ(withPicture, 70);
 }
 
 class LoadPics : public ::testing::Test {
@@ -162,6 +149,8 @@ TEST_F(LoadPics, ComposedSurfacesTakeThePalettePicturesFormat) {
     }
 }
 
+// Without the asset folder every record is still set up completely, none is
+// installed, and only the composed surfaces are made; nothing fails.
 TEST_F(LoadPics, MissingAssetFolderGivesAnEmptySceneWithoutFailure) {
     AssetDir = assets_.path() + "not-there/";
     prepare_ = [] {
@@ -169,10 +158,18 @@ TEST_F(LoadPics, MissingAssetFolderGivesAnEmptySceneWithoutFailure) {
         CenterPiece.Choice = 1;
     };
     SetUpAndLoad();
-    ForEachRecord([](Sprite& record) {
+    int withPicture = 0;
+    ForEachRecord([&](Sprite& record) {
+        EXPECT_EQ(record.Installed, kFalse) << record.FileName;
         EXPECT_EQ(record.DC != 0, &record == &Foreground || &record == &Background)
             << record.FileName;
+        if (record.FileName.empty()) return;
+        ++withPicture;
+        EXPECT_TRUE(record.Width > 0 && record.Height > 0 && record.Frames > 0) << record.FileName;
     });
+    // 9 scenery, 38 fish, 10 predator and 13 other records name a picture: of
+    // the bubbles only each stream's first, and the previews are set up elsewhere.
+    EXPECT_EQ(withPicture, 70);
     EXPECT_NE(BufferDC, 0);
     EXPECT_NE(ForegroundMaskDC, 0);
     EXPECT_TRUE(errors_->codes().empty());

@@ -172,19 +172,5 @@ TEST_F(RandomPlacement, RandomStartsStayInTheirRangesAndReachBothEnds) {
     }
 }
 
-// A swimmer taller than the swim area (SwimBottom 15 on an 80-high screen)
-// starts at the top edge or above it, without a failure.
-TEST_F(RandomPlacement, SwimmerTallerThanTheSwimAreaStartsAtTheTopOrAbove) {
-    test::StartAfresh(200, 80);
-    const test::ErrorRecorder errors;
-    for (int seed = 1; seed <= 30; ++seed) {
-        ResetRandomForTests(seed);
-        Properties_Predator();
-        EXPECT_LE(SwimMaid.Y, 0);
-        EXPECT_GE(SwimMaid.Y, SwimBottom - SwimMaid.Height + 1);
-    }
-    EXPECT_TRUE(errors.codes().empty());
-}
-
 }  // namespace
 }  // namespace bv
