@@ -142,6 +142,9 @@ TEST_F(RandomPlacement, RandomStartsStayInTheirRangesAndReachBothEnds) {
             tally.Check(s->FileName + " y", s->Y, top, SwimBottom - s->Height);
             tally.Check(s->FileName + " frame", s->Frame, 0, s->Frames - 1);
         }
+        // Start frames cover their whole strips.
+        tally.Check("octopus frame", Octopus.Frame, 0, 15);
+        tally.Check("bottle 2 frame", Bottle(2).Frame, 0, 12);
         tally.Check("angelfish 3 frame", AngelFish(3).Frame, 0, 9);
         for (const Sprite* dropper : {&Bottle(1), &Bottle(2), &MofiaSnitch, &Worm}) {
             tally.Check(dropper->FileName + " x", dropper->X, 0, ScreenWidth - dropper->Width);
@@ -158,7 +161,7 @@ TEST_F(RandomPlacement, RandomStartsStayInTheirRangesAndReachBothEnds) {
             tally.Check("bubble y", BubblesLeft(i).Y, 0, 768);
         }
     }
-    for (const char* what : {"bv_octopus.bmp frame", "bv_bottle2.bmp frame", "angelfish 3 frame",
+    for (const char* what : {"octopus frame", "bottle 2 frame", "angelfish 3 frame",
                              "right bubble x", "left bubble x", "bubble y"})
         tally.ExpectBothEndsReached(what);
     // The first half of each stream drifts one way, the second half the other;
