@@ -165,11 +165,13 @@ TEST_F(RandomPlacement, RandomStartsStayInTheirRangesAndReachBothEnds) {
                              "right bubble x", "left bubble x", "bubble y"})
         tally.ExpectBothEndsReached(what);
     // The first half of each stream drifts one way, the second half the other;
-    // every bubble draws from the stream's first picture.
+    // every bubble has the stream's sizes but draws from its first picture.
     for (auto* stream : {&BubblesRight, &BubblesLeft}) {
         EXPECT_EQ((*stream)(25).DX, 3);
         EXPECT_EQ((*stream)(26).DX, -3);
         EXPECT_EQ((*stream)(50).DY, -6);
+        EXPECT_EQ((*stream)(50).Width, 11);
+        EXPECT_EQ((*stream)(50).Frames, 1);
         EXPECT_EQ((*stream)(1).FileName, "bv_bubble.bmp");
         EXPECT_EQ((*stream)(2).FileName, "");
     }
