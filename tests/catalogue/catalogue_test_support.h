@@ -1,54 +1,52 @@
 #pragma once
-// What the catalogue and loading tests share: a clean scene, a scratch asset
-// folder with pictures in it, a fixed clock for the random generator, and a
-// recorder for reported failures.
+// What the catalogue and loading tests share: a clean scene of a given size,
+// the four set-up procedures, and a scratch asset folder to put pictures in.
 
-#include <QColor>
-#include <QImage>
+#include <cstdint>
 #include <functional>
 #include <string>
-#include <vector>
 
+#include "bmp_builder.h"
+#include "scene/properties.h"
+#include "scene/scene_globals.h"
+#include "settings/settings_globals.h"
+#include "startup/run_reset.h"
 #include "test_support.h"
 
 namespace bv::test {
 
-// The program's one reset, keeping the test's media folder, then a screen of
+// The program's one reset, keeping the test's asset folder, then a screen of
 // width x height: for a test that sets the scene up more than once.
-void StartAfresh(int width = 1024, int height = 768);
+inline void StartAfresh(int width = 1024, int height = 768) {
+    const std::string assets = AssetDir;
+    ResetRunState();
+    AssetDir = assets;
+    SetScreenSize(width, height);
+}
 
-// Runs the four set-up procedures in start-up order.
-void SetUpAllRecords();
+// The four set-up procedures in start-up order.
+inline void SetUpAllRecords() {
+    Properties_Fish();
+    Properties_Predator();
+    Properties_Other();
+    Properties_Scenery();
+}
 
-// A fresh folder, removed with everything in it at the end of the test; it
-// becomes the asset folder while it lives.
-class AssetFolder {
+// A scratch folder that is the asset folder while it lives.
+class AssetFolder : public ScratchFolder {
 public:
-    AssetFolder();
-    AssetFolder(const AssetFolder&) = delete;
-    AssetFolder& operator=(const AssetFolder&) = delete;
-    ~AssetFolder();
+    AssetFolder() { AssetDir = path(); }
+    ~AssetFolder() { AssetDir.clear(); }
 
-    const std::string& path() const { return path_; }  // ends in "/"
-
-    // A 24-bit bitmap file whose pixel (x, y) has the colour pixel(x, y).
-    void WritePicture(const std::string& name, int width, int height,
-                      const std::function<QRgb(int x, int y)>& pixel) const;
-    // A small one-colour picture: enough for a file that has to be present.
-    void WritePicture(const std::string& name, int width = 4, int height = 4) const;
-
-private:
-    std::string path_;
-};
-
-// While it lives, a re-seed of the random generator reads a fixed number
-// instead of the clock, so the draws after ResetRandomForTests repeat.
-class FixedClock {
-public:
-    FixedClock();
-    FixedClock(const FixedClock&) = delete;
-    FixedClock& operator=(const FixedClock&) = delete;
-    ~FixedClock();
+    // A 24-bit bitmap file whose pixel (x, y) is colour(x, y), 0x00RRGGBB; by
+    // default a small one-colour picture, enough for a file that must exist.
+    void WritePicture(
+        const std::string& name, int width = 4, int height = 4,
+        const std::function<std::uint32_t(int x, int y)>& colour = [](int, int) {
+            return 0x2060A0u;
+        }) const {
+        WriteTrueColourBmp(path() + name, width, height, colour);
+    }
 };
 
 }  // namespace bv::test

@@ -1,14 +1,16 @@
-// Random start positions and frames stay inside their ranges whatever the
-// generator gives, reach both ends of them, and are drawn in the catalogue's
-// order.
+// Random starts: drawn in the catalogue's order, each placed by its rule,
+// inside its range and reaching both ends of it; school members keep their
+// places around the leader.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <string>
 
 #include "catalogue_test_support.h"
 #include "platform/random.h"
+#include "scene/creature_setup.h"
 #include "scene/properties.h"
 #include "scene/records.h"
 #include "scene/scene_globals.h"
@@ -16,273 +18,162 @@
 namespace bv {
 namespace {
 
-constexpr int kSeeds = 150;
-
-struct Range {
-    Long low = 0;
-    Long high = 0;
-};
-
-// Counts how often a value lands at each end of its range, and fails on one
-// outside it.
-class RangeWatch {
-public:
-    RangeWatch(const char* what, Range range) : what_(what), range_(range) {}
-
-    void Check(Long value) {
-        EXPECT_GE(value, range_.low) << what_;
-        EXPECT_LE(value, range_.high) << what_;
-        if (value == range_.low) ++atLow_;
-        if (value == range_.high) ++atHigh_;
-    }
-    void ExpectBothEndsReached() const {
-        EXPECT_GT(atLow_, 0) << what_ << " never starts at " << range_.low;
-        EXPECT_GT(atHigh_, 0) << what_ << " never starts at " << range_.high;
-    }
-
-private:
-    const char* what_;
-    Range range_;
-    int atLow_ = 0;
-    int atHigh_ = 0;
-};
-
-Range FreeSwimmerX(const Sprite& s) {
-    return {SwimLeft, SwimRight - s.Width};
-}
-Range FreeSwimmerY(const Sprite& s) {
-    return {0, SwimBottom - s.Height};
-}
-Range AnyFrame(const Sprite& s) {
-    return {0, s.Frames - 1};
+// A whole number from low to high drawn from r in [0, 1): Int(r x (high - low + 1) + low).
+Long Drawn(double r, double low, double high) {
+    return static_cast<Long>(std::floor(r * (high - low + 1) + low));
 }
 
 class RandomPlacement : public ::testing::Test {
 protected:
     void SetUp() override { test::StartAfresh(1024, 768); }
-    test::FixedClock clock_;
+    // Re-seeding reads a fixed number instead of the clock, so the draws repeat.
+    test::ScopedEnvironment fixedClock_{"BLUVESSA_RANDOM_SEED", "20240611"};
     test::AssetFolder emptyAssets_;
 };
 
-TEST_F(RandomPlacement, FreeSwimmersStartAnywhereInTheSwimArea) {
-    struct Swimmer {
-        const char* name;
-        Sprite* record;
-    };
-    const Swimmer swimmers[] = {
-        {"dolphin", &Dolphin}, {"tiger shark", &TigerShark}, {"hammerhead", &Hammerhead},
-        {"manatee", &Manatee}, {"octopus", &Octopus},        {"orca", &Orca},
-        {"shark", &Shark},     {"swim maid", &SwimMaid},     {"tuna", &Tuna},
-        {"whale", &Whale},     {"blowfish", &BlowFish},      {"scuba diver", &ScubaDiver}};
-    for (int seed = 1; seed <= kSeeds; ++seed) {
-        ResetRandomForTests(seed);
-        test::SetUpAllRecords();
-        for (const Swimmer& swimmer : swimmers) {
-            SCOPED_TRACE(swimmer.name);
-            const Sprite& s = *swimmer.record;
-            EXPECT_GE(s.X, SwimLeft);
-            EXPECT_LE(s.X, SwimRight - s.Width);
-            EXPECT_GE(s.Y, 0);
-            EXPECT_LE(s.Y, SwimBottom - s.Height);
-            EXPECT_GE(s.Frame, 0);
-            EXPECT_LT(s.Frame, s.Frames);
-        }
-    }
-}
-
-TEST_F(RandomPlacement, StartFramesCoverTheWholeStrip) {
-    RangeWatch octopus("octopus frame", {0, 15});
-    RangeWatch bottle("bottle frame", {0, 12});
-    RangeWatch angelFish("angelfish member 3 frame", {0, 9});
-    for (int seed = 1; seed <= kSeeds; ++seed) {
-        ResetRandomForTests(seed);
-        test::SetUpAllRecords();
-        octopus.Check(Octopus.Frame);
-        bottle.Check(Bottle(2).Frame);
-        angelFish.Check(AngelFish(3).Frame);
-    }
-    octopus.ExpectBothEndsReached();
-    bottle.ExpectBothEndsReached();
-    angelFish.ExpectBothEndsReached();
-}
-
-TEST_F(RandomPlacement, SchoolLeadersStartLikeFreeSwimmers) {
-    for (int seed = 1; seed <= kSeeds; ++seed) {
-        ResetRandomForTests(seed);
-        Properties_Fish();
-        for (const Sprite* leader :
-             {&BlueDevil(1), &AngelFish(1), &EmperorFish(1), &RedFish(1), &YellowFish(1)}) {
-            EXPECT_GE(leader->X, SwimLeft);
-            EXPECT_LE(leader->X, SwimRight - leader->Width);
-            EXPECT_GE(leader->Y, 0);
-            EXPECT_LE(leader->Y, SwimBottom - leader->Height);
-        }
-    }
-}
-
-TEST_F(RandomPlacement, SwimHorseLeaderStartsInTheLowerHalf) {
-    // SwimBottom 703: the leader's Y is Int(r x 332.5 + 351.5), never in the upper half.
-    for (int seed = 1; seed <= kSeeds * 2; ++seed) {
-        ResetRandomForTests(seed);
-        Properties_Fish();
-        EXPECT_GE(SwimHorse(1).Y, 351);
-        EXPECT_LE(SwimHorse(1).Y, 703 - 21);
-        EXPECT_GE(SwimHorse(1).X, SwimLeft);
-        EXPECT_LE(SwimHorse(1).X, SwimRight - 20);
-    }
-}
-
-TEST_F(RandomPlacement, SchoolMembersKeepTheirFormation) {
-    struct Member {
-        const char* what;
-        Sprite* member;
-        Sprite* leader;
-        Long dx, dy;
-        Integer ownDY, bobPeriod;
-    };
-    for (int seed = 1; seed <= 20; ++seed) {
-        ResetRandomForTests(seed);
-        Properties_Fish();
-        const Member members[] = {
-            {"angelfish 5", &AngelFish(5), &AngelFish(1), 145, -25, -1, 20},
-            {"angelfish 2", &AngelFish(2), &AngelFish(1), 55, 55, -1, 40},
-            {"yellowfish 5", &YellowFish(5), &YellowFish(1), 145, -25, -1, 20},
-            {"yellowfish 3", &YellowFish(3), &YellowFish(1), 75, -55, 1, 50},
-            {"blue devil 7", &BlueDevil(7), &BlueDevil(1), 115, 2, 1, 0},
-            {"blue devil 6", &BlueDevil(6), &BlueDevil(1), 50, 0, 1, 0},
-            {"emperorfish 3", &EmperorFish(3), &EmperorFish(1), 85, -45, 0, 20},
-            {"emperorfish 5", &EmperorFish(5), &EmperorFish(1), 85, 45, 0, 18},
-            {"redfish 2", &RedFish(2), &RedFish(1), 55, 55, -1, 30},
-            {"redfish 4", &RedFish(4), &RedFish(1), 125, 15, 1, 10},
-            {"swim horse 5", &SwimHorse(5), &SwimHorse(1), 65, -15, 1, 0},
-        };
-        for (const Member& m : members) {
-            SCOPED_TRACE(m.what);
-            EXPECT_EQ(m.member->X, m.leader->X + m.dx);
-            EXPECT_EQ(m.member->Y, m.leader->Y + m.dy);
-            EXPECT_EQ(m.member->DY, m.ownDY);
-            EXPECT_EQ(m.member->BobPeriod, m.bobPeriod);
-            EXPECT_EQ(m.member->DX, m.leader->DX);
-            EXPECT_EQ(m.member->Width, m.leader->Width);
-        }
-        EXPECT_EQ(AngelFish(1).DY, -1);
-        EXPECT_EQ(AngelFish(1).BobPeriod, 0);
-        EXPECT_EQ(EmperorFish(1).DY, -1);
-        EXPECT_EQ(BlueDevil(1).DY, 1);
-    }
-}
-
-TEST_F(RandomPlacement, DroppersWaitJustAboveTheScreen) {
-    for (int seed = 1; seed <= kSeeds; ++seed) {
-        ResetRandomForTests(seed);
-        Properties_Other();
-        for (const Sprite* dropper : {&Bottle(1), &Bottle(2), &MofiaSnitch, &Worm}) {
-            EXPECT_GE(dropper->X, 0);
-            EXPECT_LE(dropper->X, ScreenWidth - dropper->Width);
-            EXPECT_EQ(dropper->Y, -dropper->Height);
-        }
-        EXPECT_EQ(Bottle(1).DY, 0);
-        EXPECT_EQ(MofiaSnitch.DY, 0);
-    }
-}
-
-TEST_F(RandomPlacement, BubblesRiseInTheirSixthOfTheScreen) {
-    // 1024 x 768: the right sixth starts at 853.33, the left sixth ends at 170.67.
-    RangeWatch rightX("right bubble x", {853, 1013});
-    RangeWatch leftX("left bubble x", {0, 160});
-    RangeWatch y("bubble y", {0, 768});
-    for (int seed = 1; seed <= 100; ++seed) {
-        ResetRandomForTests(seed);
-        Properties_Other();
-        for (int i = 1; i <= 50; ++i) {
-            rightX.Check(BubblesRight(i).X);
-            leftX.Check(BubblesLeft(i).X);
-            y.Check(BubblesRight(i).Y);
-            y.Check(BubblesLeft(i).Y);
-        }
-    }
-    rightX.ExpectBothEndsReached();
-    leftX.ExpectBothEndsReached();
-    y.ExpectBothEndsReached();
-}
-
-TEST_F(RandomPlacement, BubbleStreamsDriftApartHalfway) {
-    Properties_Other();
-    for (auto* stream : {&BubblesRight, &BubblesLeft}) {
-        for (int i = 1; i <= 50; ++i) {
-            SCOPED_TRACE("bubble " + std::to_string(i));
-            EXPECT_EQ((*stream)(i).DX, i <= 25 ? 3 : -3);
-            EXPECT_EQ((*stream)(i).DY, -6);
-            EXPECT_EQ((*stream)(i).Width, 11);
-            EXPECT_EQ((*stream)(i).Frames, 1);
-            EXPECT_EQ((*stream)(i).Frame, 0);
-        }
-        // Every bubble draws from the stream's first picture.
-        EXPECT_EQ((*stream)(1).FileName, "bv_bubble.bmp");
-        EXPECT_EQ((*stream)(2).FileName, "");
-        EXPECT_EQ((*stream)(50).FileName, "");
-    }
-}
-
-// With the clock fixed, the draws after a restart repeat; the creature set up
-// first shows in which order it takes them.
-TEST_F(RandomPlacement, ACreatureDrawsStartFrameThenXThenY) {
+// With the clock fixed the draws after a restart repeat: replaying them shows
+// the order. A creature draws its start frame, then X, then Y; a school every
+// member's frame before placing its leader; a bubble Y before X.
+TEST_F(RandomPlacement, CreaturesSchoolsAndBubblesDrawInTheirOrder) {
     ResetRandomForTests(77);
-    Properties_Predator();
-
+    Properties_Predator();  // the dolphin first
     ResetRandomForTests(77);
     Randomize();
-    const double frame = Rnd(), x = Rnd(), y = Rnd();
-    EXPECT_EQ(Dolphin.Frame, static_cast<Integer>(std::floor(6 * frame)));
-    EXPECT_EQ(Dolphin.X,
-              static_cast<Long>(std::floor((SwimRight - 166 - SwimLeft + 1) * x + SwimLeft)));
-    EXPECT_EQ(Dolphin.Y, static_cast<Long>(std::floor((SwimBottom - 80 + 1) * y)));
-}
+    EXPECT_EQ(Dolphin.Frame, Drawn(Rnd(), 0, 5));
+    EXPECT_EQ(Dolphin.X, Drawn(Rnd(), SwimLeft, SwimRight - 166));
+    EXPECT_EQ(Dolphin.Y, Drawn(Rnd(), 0, SwimBottom - 80));
 
-TEST_F(RandomPlacement, ASchoolDrawsEveryMembersFrameBeforePlacingItsLeader) {
     ResetRandomForTests(78);
-    Properties_Fish();
-
+    Properties_Fish();  // the blue devils first
     ResetRandomForTests(78);
     for (int member = 1; member <= 7; ++member) {
         Randomize();
-        EXPECT_EQ(BlueDevil(member).Frame, static_cast<Integer>(std::floor(7 * Rnd())))
-            << "member " << member;
+        EXPECT_EQ(BlueDevil(member).Frame, Drawn(Rnd(), 0, 6)) << "member " << member;
     }
     Randomize();
-    const double x = Rnd(), y = Rnd();
-    EXPECT_EQ(BlueDevil(1).X,
-              static_cast<Long>(std::floor((SwimRight - 30 - SwimLeft + 1) * x + SwimLeft)));
-    EXPECT_EQ(BlueDevil(1).Y, static_cast<Long>(std::floor((SwimBottom - 18 + 1) * y)));
-}
-
-TEST_F(RandomPlacement, ABubbleDrawsYBeforeX) {
-    ResetRandomForTests(79);
-    Properties_Other();
+    EXPECT_EQ(BlueDevil(1).X, Drawn(Rnd(), SwimLeft, SwimRight - 30));
+    EXPECT_EQ(BlueDevil(1).Y, Drawn(Rnd(), 0, SwimBottom - 18));
 
     ResetRandomForTests(79);
-    Randomize();  // the anchor
+    Properties_Other();  // the anchor, two bottles, then the right stream
+    ResetRandomForTests(79);
+    Randomize();
     for (int bottle = 1; bottle <= 2; ++bottle) {
         Randomize();
         Rnd();  // start frame
         Rnd();  // x
     }
     Randomize();
-    const double y = Rnd(), x = Rnd();
-    EXPECT_EQ(BubblesRight(1).Y, static_cast<Long>(std::floor(769 * y)));
-    const double rightSixth = 1024 * 5.0 / 6.0;
-    EXPECT_EQ(BubblesRight(1).X,
-              static_cast<Long>(std::floor((1024 - 11 - rightSixth + 1) * x + rightSixth)));
+    EXPECT_EQ(BubblesRight(1).Y, Drawn(Rnd(), 0, 768));
+    EXPECT_EQ(BubblesRight(1).X, Drawn(Rnd(), 1024 * 5.0 / 6.0, 1024 - 11));
 }
 
-TEST_F(RandomPlacement, SwimmerTallerThanTheSwimAreaStartsAtTheTopOrAbove) {
-    // SwimBottom 15 on a 80-high screen: the swim maid (149 high) has no room.
-    test::StartAfresh(200, 80);
-    for (int seed = 1; seed <= 30; ++seed) {
+// Whatever the formation says, members stand at their offsets from the
+// leader with their own bob; the leader stays where it was drawn, in the
+// lower half of the swim area for a school kept there.
+TEST_F(RandomPlacement, SchoolMembersKeepTheirFormationAroundTheLeader) {
+    constexpr SchoolMember kFormation[] = {{50, 60, -1, 0}, {7, -9, 1, 20}, {-11, 13, 0, 3}};
+    for (const LeaderDepth depth : {LeaderDepth::kAnywhere, LeaderDepth::kLowerHalf}) {
+        const CatalogueRow row[] = {{{&RedFish(1), &RedFish(2), &RedFish(3)},
+                                     "bv_redfish.bmp",
+                                     41,
+                                     31,
+                                     8,
+                                     kRandomFrame,
+                                     -5,
+                                     2,
+                                     School{kFormation, depth}}};
+        ResetRandomForTests(80);
+        SetUpCatalogue(row);
+        ResetRandomForTests(80);
+        for (int member = 1; member <= 3; ++member) {
+            Randomize();
+            EXPECT_EQ(RedFish(member).Frame, Drawn(Rnd(), 0, 7)) << "member " << member;
+        }
+        Randomize();
+        EXPECT_EQ(RedFish(1).X, Drawn(Rnd(), SwimLeft, SwimRight - 41));
+        const double top = depth == LeaderDepth::kLowerHalf ? SwimBottom / 2.0 : 0;
+        EXPECT_EQ(RedFish(1).Y, Drawn(Rnd(), top, SwimBottom - 31));
+        for (int member = 1; member <= 3; ++member) {
+            SCOPED_TRACE("member " + std::to_string(member));
+            const SchoolMember& place = kFormation[member - 1];
+            if (member > 1) {
+                EXPECT_EQ(RedFish(member).X, RedFish(1).X + place.dx);
+                EXPECT_EQ(RedFish(member).Y, RedFish(1).Y + place.dy);
+            }
+            EXPECT_EQ(RedFish(member).DY, place.ownDY);
+            EXPECT_EQ(RedFish(member).BobPeriod, place.bobPeriod);
+            EXPECT_EQ(RedFish(member).DX, -5);
+        }
+    }
+}
+
+// Notes each value against its range, and which ends it reached.
+class RangeTally {
+public:
+    void Check(const std::string& what, Long value, double low, double high) {
+        EXPECT_TRUE(low <= value && value <= high)
+            << what << " at " << value << ", outside " << low << " to " << high;
+        reached_[what].first |= value == low;
+        reached_[what].second |= value == high;
+    }
+    void ExpectBothEndsReached(const std::string& what) {
+        EXPECT_TRUE(reached_[what].first) << what << " never at its low end";
+        EXPECT_TRUE(reached_[what].second) << what << " never at its high end";
+    }
+
+private:
+    std::map<std::string, std::pair<bool, bool>> reached_;
+};
+
+// Over many seeds of the real catalogue every random start stays in range,
+// and the ranges marked reach both ends, so no off-by-one narrows them.
+TEST_F(RandomPlacement, RandomStartsStayInTheirRangesAndReachBothEnds) {
+    RangeTally tally;
+    for (int seed = 1; seed <= 150; ++seed) {
         ResetRandomForTests(seed);
-        Properties_Predator();
-        EXPECT_LE(SwimMaid.Y, 0);
-        EXPECT_GE(SwimMaid.Y, SwimBottom - SwimMaid.Height + 1);
+        test::SetUpAllRecords();
+        for (const Sprite* s :
+             {&Dolphin, &TigerShark, &Hammerhead, &Manatee, &Octopus, &Orca, &Shark, &SwimMaid,
+              &Tuna, &Whale, &BlowFish, &ScubaDiver, &BlueDevil(1), &AngelFish(1), &EmperorFish(1),
+              &RedFish(1), &YellowFish(1), &SwimHorse(1)}) {
+            const double top = s == &SwimHorse(1) ? SwimBottom / 2 : 0;  // kept in the lower half
+            tally.Check(s->FileName + " x", s->X, SwimLeft, SwimRight - s->Width);
+            tally.Check(s->FileName + " y", s->Y, top, SwimBottom - s->Height);
+            tally.Check(s->FileName + " frame", s->Frame, 0, s->Frames - 1);
+        }
+        // Start frames cover their whole strips.
+        tally.Check("octopus frame", Octopus.Frame, 0, 15);
+        tally.Check("bottle 2 frame", Bottle(2).Frame, 0, 12);
+        tally.Check("angelfish 3 frame", AngelFish(3).Frame, 0, 9);
+        for (const Sprite* dropper : {&Bottle(1), &Bottle(2), &MofiaSnitch, &Worm}) {
+            tally.Check(dropper->FileName + " x", dropper->X, 0, ScreenWidth - dropper->Width);
+            tally.Check(dropper->FileName + " y", dropper->Y, -dropper->Height, -dropper->Height);
+            tally.Check(dropper->FileName + " frame", dropper->Frame, 0, dropper->Frames - 1);
+            if (dropper != &Worm) EXPECT_EQ(dropper->DY, 0) << "falls only on its tick";
+        }
+        // The right sixth starts at 853.33, the left one ends at 170.67; a
+        // bubble may start one row below the screen.
+        for (int i = 1; i <= 50; ++i) {
+            tally.Check("right bubble x", BubblesRight(i).X, 853, 1013);
+            tally.Check("left bubble x", BubblesLeft(i).X, 0, 160);
+            tally.Check("bubble y", BubblesRight(i).Y, 0, 768);
+            tally.Check("bubble y", BubblesLeft(i).Y, 0, 768);
+        }
+    }
+    for (const char* what : {"octopus frame", "bottle 2 frame", "angelfish 3 frame",
+                             "right bubble x", "left bubble x", "bubble y"})
+        tally.ExpectBothEndsReached(what);
+    // The first half of each stream drifts one way, the second half the other;
+    // every bubble has the stream's sizes but draws from its first picture.
+    for (auto* stream : {&BubblesRight, &BubblesLeft}) {
+        EXPECT_EQ((*stream)(25).DX, 3);
+        EXPECT_EQ((*stream)(26).DX, -3);
+        EXPECT_EQ((*stream)(50).DY, -6);
+        EXPECT_EQ((*stream)(50).Width, 11);
+        EXPECT_EQ((*stream)(50).Frames, 1);
+        EXPECT_EQ((*stream)(1).FileName, "bv_bubble.bmp");
+        EXPECT_EQ((*stream)(2).FileName, "");
     }
 }
 
