@@ -1,15 +1,17 @@
 #pragma once
 // What the dialog tests share: a Windows folder of their own with a media
-// folder below it, the program's state back at a new process's values, the
-// way out of the process caught, and the failures reported and the message
-// boxes shown (each answered at once, as a user's OK would).
+// folder below it, the way out of the process caught, and the failures
+// reported and the message boxes shown (each answered at once, as a user's
+// OK would).
 
 #include <QColor>
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "test_support.h"
 
 class QWidget;
 
@@ -29,7 +31,7 @@ public:
     DialogEnvironment& operator=(const DialogEnvironment&) = delete;
     ~DialogEnvironment();
 
-    std::string SettingsFile() const;
+    std::string SettingsFile() const { return windows_ / "zentrova.ini"; }
     bool SettingsFileExists() const;
     // "key=value" lines of the settings file, as stored.
     std::vector<std::string> SettingsLines() const;
@@ -41,28 +43,23 @@ public:
     // record the way the program's start does.
     void StartProgram(std::initializer_list<std::string> missingPictures = {});
 
-    // Writes a sprite sheet: frame k is a frameWidth x frameHeight block of
-    // colours[k] over an opaque (black) mask.
+    // Writes a sprite sheet into the media folder: frame k is a
+    // frameWidth x frameHeight block of colours[k] over an opaque (black) mask.
     void WriteSheet(const std::string& fileName, int frameWidth, int frameHeight,
                     const std::vector<QColor>& colours) const;
 
     int ProcessEnds() const { return processEnds_; }
-    const std::vector<std::string>& ReportedErrors() const { return errors_; }
+    const std::vector<std::string>& ReportedErrors() const { return errors_.codes(); }
     const std::vector<ShownMessage>& Messages() const { return messages_; }
 
 private:
-    std::string windowsDir_;
+    ScratchFolder windows_;
+    ScopedEnvironment windowsVariable_{"BLUVESSA_WINDOWS_DIR", windows_.path().c_str()};
     std::string assetDir_;
     int processEnds_ = 0;
-    std::vector<std::string> errors_;
+    ErrorRecorder errors_;
     std::vector<ShownMessage> messages_;
 };
-
-// A sprite sheet in memory, as WriteSheet lays it out; returns its surface.
-int MakeSheet(int frameWidth, int frameHeight, const std::vector<QColor>& colours);
-
-// A black true-colour surface to draw on.
-int MakeCanvas(int width, int height);
 
 // The colour a surface shows at a pixel, or 0 when there is no surface.
 platform::Colour PixelOf(int handle, int x, int y);
@@ -71,6 +68,10 @@ platform::Colour PixelOf(int handle, int x, int y);
 struct Extent {
     int left = -1, top = -1, right = -1, bottom = -1;  // right and bottom inclusive
     bool empty() const { return left < 0; }
+    bool operator==(const Extent&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const Extent& e) {
+        return out << e.left << "," << e.top << " to " << e.right << "," << e.bottom;
+    }
 };
 Extent LitExtent(int handle, int x, int y, int width, int height);
 

@@ -1,7 +1,9 @@
 // The dialog's preview box: what the lists and thumbnails put into the
-// preview records, and what each tick draws in the box.
+// preview records, what each tick draws in the box, and the preview-only
+// routines (the delayed back-and-forth, the school, the bubble stream).
 
 #include <QTabWidget>
+#include <set>
 
 #include "dialog/drop_down_list.h"
 #include "dialog/picture_box.h"
@@ -13,7 +15,7 @@
 namespace bv {
 namespace {
 
-class DialogPreviewTest : public test::DialogTest {
+class PreviewTest : public test::DialogTest {
 protected:
     void SetUp() override {
         environment_.StartProgram();
@@ -34,33 +36,93 @@ protected:
                                 std::vector<QColor>(record.Frames + 1, Qt::white));
     }
 
+    platform::Colour Shown(int x, int y) {
+        return test::PixelOf(Find<PictureBox>("PreviewPicture").hDC(), x, y);
+    }
+
     test::Extent DrawnInBox() {
         const PictureBox& box = Find<PictureBox>("PreviewPicture");
         return test::LitExtent(box.hDC(), 0, 0, box.ScaleWidth(), box.ScaleHeight());
     }
 };
 
-TEST_F(DialogPreviewTest, AngelfishSchoolIsDrawnAtItsThreePlaces) {
-    WriteSheetFor(AngelFish(1));
+// Until a list or a thumbnail is used, every preview tab shows its one-frame
+// placeholder filling the box, the same on every tick.
+TEST_F(PreviewTest, EveryPreviewTabStartsWithItsPlaceholderFillingTheBox) {
+    environment_.WriteSheet("bv_previewscenery.bmp", 181, 167, {Qt::white});
+    environment_.WriteSheet("bv_previewother.bmp", 181, 167, {Qt::white});
+    Open();
+    for (ConfigurationTab tab : {kSceneryTab, kLargeFishTab, kCoralFishTab, kMoreStuffTab}) {
+        SelectTab(tab);
+        for (int tick = 0; tick < 2; ++tick) {
+            dialog_->Timer1_Timer();
+            EXPECT_EQ(DrawnInBox(), (test::Extent{0, 0, 180, 166})) << tab << " tick " << tick;
+        }
+    }
+}
+
+// Three angelfish (40 x 42): one at mid-height on the left, two on the right;
+// the frame advances on every tick and wraps after the last.
+TEST_F(PreviewTest, SchoolIsDrawnAtItsThreePlacesAndAdvancesItsFrame) {
+    std::vector<QColor> frames(AngelFish(1).Frames, Qt::white);
+    frames.front() = Qt::red;
+    environment_.WriteSheet(AngelFish(1).FileName, 40, 42, frames);
     SelectTab(kCoralFishTab);
     ClickThumbnail("Picture23");
+    PreviewOther2.Frame = static_cast<Integer>(AngelFish(1).Frames - 1);
     dialog_->Timer1_Timer();
 
     EXPECT_EQ(PreviewOther2.Y, 62);  // round(83.5 - 21), ties to even
-    const PictureBox& box = Find<PictureBox>("PreviewPicture");
     for (const auto& [x, y] : {std::pair{40, 62}, std::pair{101, 35}, std::pair{101, 90}}) {
-        EXPECT_EQ(test::PixelOf(box.hDC(), x, y), platform::kWhite) << x << "," << y;
-        EXPECT_EQ(test::PixelOf(box.hDC(), x - 1, y), platform::kBlack) << x << "," << y;
-        EXPECT_EQ(test::PixelOf(box.hDC(), x, y - 1), platform::kBlack) << x << "," << y;
+        EXPECT_EQ(Shown(x, y), platform::kWhite) << x << "," << y;
+        EXPECT_EQ(Shown(x - 1, y), platform::kBlack) << x << "," << y;
+        EXPECT_EQ(Shown(x, y - 1), platform::kBlack) << x << "," << y;
     }
-    const test::Extent drawn = DrawnInBox();
-    EXPECT_EQ(drawn.left, 40);
-    EXPECT_EQ(drawn.top, 35);
-    EXPECT_EQ(drawn.right, 140);
-    EXPECT_EQ(drawn.bottom, 131);
+    EXPECT_EQ(DrawnInBox(), (test::Extent{40, 35, 140, 131}));
+    EXPECT_EQ(PreviewOther2.Frame, 0);
+    dialog_->Timer1_Timer();
+    EXPECT_EQ(Shown(101, 90), QColor(Qt::red).rgb());
 }
 
-TEST_F(DialogPreviewTest, CentrePieceIsCentredInTheBox) {
+// A thumbnail using the delayed back-and-forth (the crab), on a record of 11
+// frames so that every window's edge shows: by the short counter it runs back
+// to its first frame (ticks 1-10, 51-60) or forward to its last (21-30,
+// 71-80) and rests in between, drawing each frame before it moves on.
+TEST_F(PreviewTest, DelayedReverseRunsBackAndForthInItsWindows) {
+    std::vector<QColor> frames;
+    for (int frame = 0; frame < 11; ++frame)
+        frames.push_back(QColor::fromHsv(frame * 30, 255, 255));
+    environment_.WriteSheet(Crab.FileName, Crab.Width, Crab.Height, frames);
+    SelectTab(kCoralFishTab);
+    ClickThumbnail("Picture19");
+    PreviewOther2.Frames = 11;
+    PreviewOther2.Frame = 10;
+    auto frameAfter = [](int tick) {
+        if (tick >= 1 && tick <= 10) return 10 - tick;
+        if (tick >= 21 && tick <= 30) return tick - 20;
+        if (tick >= 51 && tick <= 60) return 60 - tick;
+        if (tick >= 71 && tick <= 80) return tick - 70;
+        return (tick >= 11 && tick <= 20) || (tick >= 61 && tick <= 70) ? 0 : 10;
+    };
+    for (int tick = 1; tick <= 100; ++tick) {
+        dialog_->Timer1_Timer();
+        ASSERT_EQ(Shown(90, 83), frames[frameAfter(tick - 1)].rgb()) << "tick " << tick;
+        ASSERT_EQ(PreviewOther2.Frame, frameAfter(tick % 100)) << "tick " << tick;
+    }
+
+    // A record with fewer frames than a window is long stays within them.
+    ClickThumbnail("Picture21");  // the clam: 5 frames
+    std::set<Integer> reached;
+    for (int tick = 1; tick <= 100; ++tick) {
+        dialog_->Timer1_Timer();
+        ASSERT_GE(PreviewOther2.Frame, 0) << "tick " << tick;
+        ASSERT_LE(PreviewOther2.Frame, 4) << "tick " << tick;
+        reached.insert(PreviewOther2.Frame);
+    }
+    EXPECT_EQ(reached.size(), 5u);
+}
+
+TEST_F(PreviewTest, CentrePieceIsCentredInTheBox) {
     WriteSheetFor(Mermaid);
     ASSERT_EQ(Mermaid.Width, 138);
     ASSERT_EQ(Mermaid.Height, 120);
@@ -73,11 +135,7 @@ TEST_F(DialogPreviewTest, CentrePieceIsCentredInTheBox) {
     EXPECT_EQ(ShortTick, 0);          // its animation starts over
     EXPECT_EQ(Mermaid.DC, 0);         // the scene's own record is left alone
     dialog_->Timer1_Timer();
-    const test::Extent drawn = DrawnInBox();
-    EXPECT_EQ(drawn.left, 22);
-    EXPECT_EQ(drawn.top, 24);
-    EXPECT_EQ(drawn.right, 22 + 137);
-    EXPECT_EQ(drawn.bottom, 24 + 119);
+    EXPECT_EQ(DrawnInBox(), (test::Extent{22, 24, 22 + 137, 24 + 119}));
 
     // "<None>" keeps the place and size but draws nothing; the ticks go on.
     Find<DropDownList>("CheckCenterPiece").SetListIndex(0);
@@ -89,16 +147,12 @@ TEST_F(DialogPreviewTest, CentrePieceIsCentredInTheBox) {
     EXPECT_EQ(ShortTick, 1);
 }
 
-TEST_F(DialogPreviewTest, BackgroundFillsTheBoxAndNoneLeavesItBlack) {
+TEST_F(PreviewTest, BackgroundFillsTheBoxAndNoneLeavesItBlack) {
     environment_.WriteSheet("bv_backgroundpreview2.bmp", 181, 167, {Qt::blue});
     DropDownList& background = Find<DropDownList>("CheckBackground");
     background.SetListIndex(2);
     dialog_->Timer1_Timer();
-    const test::Extent drawn = DrawnInBox();
-    EXPECT_EQ(drawn.left, 0);
-    EXPECT_EQ(drawn.top, 0);
-    EXPECT_EQ(drawn.right, 180);
-    EXPECT_EQ(drawn.bottom, 166);
+    EXPECT_EQ(DrawnInBox(), (test::Extent{0, 0, 180, 166}));
 
     background.SetListIndex(0);
     EXPECT_EQ(PreviewScenery.DC, 0);
@@ -107,7 +161,7 @@ TEST_F(DialogPreviewTest, BackgroundFillsTheBoxAndNoneLeavesItBlack) {
     EXPECT_TRUE(DrawnInBox().empty());
 }
 
-TEST_F(DialogPreviewTest, CreatureTabsCentreTheirRecordOnEveryTick) {
+TEST_F(PreviewTest, CreatureTabsCentreTheirRecordOnEveryTick) {
     SelectTab(kLargeFishTab);
     ClickThumbnail("Picture1");
     EXPECT_EQ(PreviewOther1.FileName, Whale.FileName);
@@ -122,7 +176,7 @@ TEST_F(DialogPreviewTest, CreatureTabsCentreTheirRecordOnEveryTick) {
     EXPECT_EQ(PreviewOther1.Y, 47);
 }
 
-TEST_F(DialogPreviewTest, ThumbnailsRestartTheirTimedAnimations) {
+TEST_F(PreviewTest, ThumbnailsRestartTheirTimedAnimations) {
     struct Case {
         ConfigurationTab tab;
         const char* thumbnail;
@@ -144,7 +198,12 @@ TEST_F(DialogPreviewTest, ThumbnailsRestartTheirTimedAnimations) {
     }
 }
 
-TEST_F(DialogPreviewTest, BubbleThumbnailScattersTheStreamInsideTheBox) {
+// The bubble thumbnail scatters the first 25 bubbles over the box, half of
+// them drifting the other way. Each tick draws and moves them: one leaving
+// the top comes back at the bottom edge, one past a side is not held back
+// but turns on that tick.
+TEST_F(PreviewTest, BubbleStreamIsScatteredAndMovesInsideTheBox) {
+    WriteSheetFor(BubblesLeft(1));
     SelectTab(kMoreStuffTab);
     std::vector<Integer> steps;
     for (int i = 1; i <= 25; ++i) steps.push_back(BubblesLeft(i).DX);
@@ -163,20 +222,49 @@ TEST_F(DialogPreviewTest, BubbleThumbnailScattersTheStreamInsideTheBox) {
     }
     ClickThumbnail("Picture28");
     for (int i = 1; i <= 25; ++i) EXPECT_EQ(BubblesLeft(i).DX, steps[i - 1]) << i;
-    EXPECT_EQ(BubblesLeft(26).X, untouched.X);
+
+    // The bubbles 11 x 10, parked at (20, 100) but for three: one nearing the
+    // top, one each nearing the right (170 is the last place inside) and the
+    // left edge.
+    for (int i = 1; i <= 25; ++i) {
+        BubblesLeft(i).X = 20;
+        BubblesLeft(i).Y = 100;
+        BubblesLeft(i).DX = 3;
+        BubblesLeft(i).DY = -6;
+    }
+    Sprite& top = BubblesLeft(7);
+    Sprite& right = BubblesLeft(25);
+    Sprite& left = BubblesLeft(24);
+    top.X = 150;
+    top.Y = 6;
+    right.X = 167;
+    left.X = 3;
+    left.DX = -3;
+    const struct {
+        Long topY, rightX, rightDX, leftX, leftDX;
+    } after[] = {{0, 170, 3, 0, -3}, {167, 173, -3, -3, 3}};
+    for (const auto& expected : after) {
+        const Long topX = top.X, topY = top.Y;
+        dialog_->Timer1_Timer();
+        EXPECT_EQ(Shown(topX, topY), platform::kWhite);  // drawn before it moves
+        EXPECT_EQ(top.Y, expected.topY);
+        EXPECT_EQ(right.X, expected.rightX);
+        EXPECT_EQ(right.DX, expected.rightDX);
+        EXPECT_EQ(left.X, expected.leftX);
+        EXPECT_EQ(left.DX, expected.leftDX);
+    }
+    EXPECT_EQ(BubblesLeft(1).Y, 88);
+    EXPECT_EQ(BubblesLeft(26).X, untouched.X);  // only the first 25 take part
     EXPECT_EQ(BubblesLeft(26).Y, untouched.Y);
     EXPECT_EQ(BubblesLeft(26).DX, untouched.DX);
-
-    // The bubbles move inside the box from the next tick on.
-    const Long y = BubblesLeft(3).Y;
-    dialog_->Timer1_Timer();
-    EXPECT_EQ(BubblesLeft(3).Y, y - 6 < 0 ? 167 : y - 6);
 }
 
-TEST_F(DialogPreviewTest, OptionsAndAboutHideTheBoxAndStopTheCounters) {
+TEST_F(PreviewTest, OptionsAndAboutHideTheBoxAndStopTheCounters) {
     PictureBox& box = Find<PictureBox>("PreviewPicture");
     SelectTab(kMoreStuffTab);
+    EXPECT_TRUE(box.isVisible());
     dialog_->Timer1_Timer();
+    EXPECT_TRUE(box.isVisible());
     EXPECT_EQ(ShortTick, 1);
     EXPECT_EQ(LongTick, 1);
 
@@ -194,7 +282,7 @@ TEST_F(DialogPreviewTest, OptionsAndAboutHideTheBoxAndStopTheCounters) {
     EXPECT_EQ(ShortTick, 2);
 }
 
-TEST_F(DialogPreviewTest, CountersWrapInTheDialog) {
+TEST_F(PreviewTest, CountersWrapInTheDialog) {
     for (int tick = 0; tick < 100; ++tick) dialog_->Timer1_Timer();
     EXPECT_EQ(ShortTick, 0);
     EXPECT_EQ(LongTick, 100);
