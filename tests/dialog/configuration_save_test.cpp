@@ -1,5 +1,6 @@
-// "&Apply": all 44 keys in their order, the speed at both ends of the bar,
-// normalised flags, missing creatures, greyed songs and empty lists.
+// "&Apply": the first run's settings, all 45 keys in their order (the one
+// place the first-run values are written out), the speed at both ends of the
+// bar, the creature size, normalised flags, missing creatures and greyed songs.
 
 #include <QComboBox>
 #include <QPushButton>
@@ -11,7 +12,9 @@
 #include "dialog/drop_down_list.h"
 #include "dialog/save_failure.h"
 #include "dialog_fixture.h"
+#include "scene/records.h"
 #include "settings/ini_access.h"
+#include "settings/settings_globals.h"
 
 namespace bv {
 namespace {
@@ -50,50 +53,39 @@ TEST_F(ConfigurationSaveTest, FirstRunApplyWritesAllKeysInOrder) {
 TEST_F(ConfigurationSaveTest, SpeedFromTheScrollBar) {
     environment_.StartProgram();
     for (const auto& [position, stored] :
-         {std::pair{0, "140"}, std::pair{1, "139"}, std::pair{139, "1"}, std::pair{140, "1"}}) {
+         {std::pair{0, "140"}, std::pair{139, "1"}, std::pair{140, "1"}}) {
         Open();
         Find<QScrollBar>("speedchk").setValue(position);
         Apply();
         EXPECT_EQ(Stored("speed"), stored) << "thumb at " << position;
     }
-    EXPECT_EQ(environment_.ProcessEnds(), 4);
+    EXPECT_EQ(environment_.ProcessEnds(), 3);
 }
 
-TEST_F(ConfigurationSaveTest, MissingCreatureIsSavedClearAndFlagsAreNormalised) {
-    environment_.StoreSettings("firstrun=5\nshark=1\nwhale=5\nspeed=0\nforeground=3\n");
-    environment_.StartProgram({"bv_shark.bmp"});
-    Open();
-    Apply();
-
-    EXPECT_EQ(Stored("shark"), "0");
-    EXPECT_EQ(Stored("whale"), "1");
-    EXPECT_EQ(Stored("firstrun"), "1");
-    EXPECT_EQ(Stored("foreground"), "0");
-    EXPECT_EQ(Stored("speed"), "70");  // 0 cannot be used: the first-run speed is shown and kept
-    EXPECT_EQ(environment_.SettingsLines().size(), 45u);
-}
-
-// A size the list has shows and is stored again; any other shows as automatic.
+// A whole size from 1 to 4 shows as itself; anything else as automatic (0).
 TEST_F(ConfigurationSaveTest, CreatureSizeIsShownAndStored) {
-    struct Case {
-        const char* stored;
-        const char* shown;
-        const char* storedAgain;
-    };
-    for (const Case& c : {Case{"3", "Triple (3x)", "3"}, Case{"4", "Quadruple (4x)", "4"},
-                          Case{"9", "Automatic", "0"}, Case{"", "Automatic", "0"}}) {
-        environment_.StoreSettings(std::string("firstrun=1\nscale=") + c.stored + "\n");
-        environment_.StartProgram();
+    environment_.StartProgram();
+    for (const auto& [stored, shown] :
+         {std::pair{"1", 1}, std::pair{"4", 4}, std::pair{"5", 0}, std::pair{"0", 0},
+          std::pair{"2.5", 0}, std::pair{"", 0}, std::pair{"3", 3}}) {
+        environment_.StoreSettings(std::string("firstrun=1\nscale=") + stored + "\n");
         Open();
-        EXPECT_EQ(Find<QComboBox>("CreatureSize").currentText().toStdString(), c.shown);
-        Apply();
-        EXPECT_EQ(Stored("scale"), c.storedAgain) << "stored " << c.stored;
+        EXPECT_EQ(Find<QComboBox>("CreatureSize").currentIndex(), shown) << "stored " << stored;
     }
+    EXPECT_EQ(Find<QComboBox>("CreatureSize").currentText(), QStringLiteral("Triple (3x)"));
+    Apply();
+    EXPECT_EQ(Stored("scale"), "3");
+    EXPECT_TRUE(environment_.ReportedErrors().empty());
 }
 
-TEST_F(ConfigurationSaveTest, UserChoicesAreWritten) {
-    environment_.StoreSettings("firstrun=1\nsound=1\nsong2=1\nbackground=-1\nwhale=1\nspeed=70\n");
-    environment_.StartProgram();
+// What the user changes is stored; flags are stored as 0 or 1, a creature
+// without its picture as 0 and a stored number no control can show as what
+// the run used instead.
+TEST_F(ConfigurationSaveTest, ChoicesAreStoredNormalised) {
+    environment_.StoreSettings(
+        "firstrun=5\nshark=1\norca=5\nwhale=1\nspeed=0\nforeground=3\nsound=1\nsong2=1\n"
+        "background=-1\n");
+    environment_.StartProgram({"bv_shark.bmp"});
     Open();
     Find<DropDownList>("SoundCheck").SetListIndex(0);  // the songs grey out, ticks kept
     Find<DropDownList>("CheckCenterPiece").SetListIndex(7);
@@ -104,14 +96,21 @@ TEST_F(ConfigurationSaveTest, UserChoicesAreWritten) {
     ClickBox(Check("clockcheck"));
     Apply();
 
-    EXPECT_EQ(Stored("sound"), "0");
-    EXPECT_EQ(Stored("song2"), "1");
-    EXPECT_EQ(Stored("song1"), "0");
-    EXPECT_EQ(Stored("background"), "1");  // -1 has no item: the first-run one is kept
-    EXPECT_EQ(Stored("centerpiece"), "7");
-    EXPECT_EQ(Stored("whale"), "0");
-    EXPECT_EQ(Stored("dolphin"), "1");
-    EXPECT_EQ(Stored("clock"), "1");
+    for (const auto& [key, value] : {std::pair{"firstrun", "1"},
+                                     {"shark", "0"},
+                                     {"orca", "1"},
+                                     {"whale", "0"},
+                                     {"dolphin", "1"},
+                                     {"foreground", "0"},
+                                     {"sound", "0"},
+                                     {"song2", "1"},
+                                     {"song1", "0"},
+                                     {"centerpiece", "7"},
+                                     {"clock", "1"}})
+        EXPECT_EQ(Stored(key), value) << key;
+    EXPECT_EQ(Stored("speed"), std::to_string(Speed));
+    EXPECT_EQ(Stored("background"), std::to_string(Background.Choice));
+    EXPECT_EQ(environment_.SettingsLines().size(), 45u);
 }
 
 // A folder where the settings file should be: even the super-user cannot
