@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/profile_file.h"
+#include "scene/creatures.h"
 #include "settings/settings_globals.h"
 #include "test_support.h"
 
@@ -77,39 +77,19 @@ TEST_F(IniAccessTest, AWriteTheFileSystemRefusesNamesTheFileAndTheReason) {
     EXPECT_TRUE(errors_.codes().empty());
 }
 
-// The settings dialog saves 44 keys one after the other into whatever file is
-// there; everything else in the file must survive.
+// The settings dialog saves its keys one after the other into whatever file
+// is there; everything else in the file must survive.
 TEST_F(IniAccessTest, SavingEveryKeyKeepsTheRestOfTheFile) {
     const std::string head =
-        "; Zentrova settings\r\n"
-        "[Other Saver]\r\n"
-        "speed=999\r\n"
-        "\r\n"
-        "[Bluvessa]\r\n"
-        "; keep this note\r\n";
-    const std::string tail =
-        "\r\n"
-        "[Later]\r\n"
-        "clock=maybe\r\n"
-        "; the end\r\n";
+        "; Zentrova settings\r\n[Other Saver]\r\nspeed=999\r\n\r\n[Bluvessa]\r\n; keep this "
+        "note\r\n";
+    const std::string tail = "\r\n[Later]\r\nclock=maybe\r\n; the end\r\n";
     WriteBytes(folder_ / "zentrova.ini", head + "shark=0\r\n" + tail);
 
-    std::vector<std::pair<std::string, std::string>> saved = {
-        {"firstrun", "1"},   {"centerpiece", "3"}, {"background", "2"},  {"foreground", "0"},
-        {"whale", "1"},      {"orca", "0"},        {"hammerhead", "1"},  {"shark", "1"},
-        {"manatee", "0"},    {"octopus", "1"},     {"tuna", "0"},        {"swimmaid", "1"},
-        {"tigershark", "0"}, {"Dolphin", "1"},     {"redfish", "1"},     {"emperorfish", "0"},
-        {"swimhorse", "1"},  {"blowfish", "0"},    {"yellowfish", "1"},  {"crab", "0"},
-        {"clam", "1"},       {"seahorse", "0"},    {"angelfish", "1"},   {"bluedevil", "0"},
-        {"scubadiver", "1"}, {"worm", "0"},        {"mofiasnitch", "1"}, {"pillar", "0"},
-        {"bottle", "1"},     {"bubble", "0"},      {"anchor", "1"},      {"marinasign", "0"},
-        {"eyes", "1"},       {"diverhead", "0"},   {"speed", "139"},     {"sound", "1"},
-    };
-    for (int song = 0; song < 6; ++song) saved.emplace_back("song" + std::to_string(song), "1");
-    saved.emplace_back("message", "1");
-    saved.emplace_back("clock", "0");
-    ASSERT_EQ(saved.size(), 44u);
-
+    std::vector<std::pair<std::string, std::string>> saved;
+    for (const Creature& creature : Creatures())
+        saved.emplace_back(creature.SavedKey(), std::to_string(saved.size() % 2));
+    for (const char* key : {"speed", "sound", "message", "clock"}) saved.emplace_back(key, "1");
     for (const auto& [key, value] : saved)
         EXPECT_FALSE(PutIniData(kSettingsFileName, kSettingsSection, key, value)) << key;
 
@@ -128,8 +108,9 @@ TEST_F(IniAccessTest, SavingEveryKeyKeepsTheRestOfTheFile) {
     for (std::size_t at = entries.find("\r\n"); at != std::string::npos;
          at = entries.find("\r\n", at + 2))
         ++crlf;
-    EXPECT_EQ(crlf, 44u);
-    EXPECT_EQ(std::count(entries.begin(), entries.end(), '\n'), 44);
+    EXPECT_EQ(crlf, saved.size());
+    EXPECT_EQ(static_cast<std::size_t>(std::count(entries.begin(), entries.end(), '\n')),
+              saved.size());
     EXPECT_TRUE(errors_.codes().empty());
 }
 
