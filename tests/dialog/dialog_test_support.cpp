@@ -1,10 +1,9 @@
-#include "dialog_test_support.h"
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "bmp_builder.h"
+#include "dialog_fixture.h"
 #include "platform/message_box.h"
 #include "platform/process_end.h"
 #include "platform/surface_table.h"
