@@ -61,18 +61,23 @@ TEST_F(PreviewTest, EveryPreviewTabStartsWithItsPlaceholderFillingTheBox) {
     }
 }
 
-// Three angelfish (40 x 42): one at mid-height on the left, two on the right;
-// the frame advances on every tick and wraps after the last.
+// A thumbnail copies its creature into the tab's preview record, centred on
+// every tick. The school: three angelfish (40 x 42), one at mid-height on the
+// left, two on the right; the frame advances on every tick and wraps.
 TEST_F(PreviewTest, SchoolIsDrawnAtItsThreePlacesAndAdvancesItsFrame) {
     std::vector<QColor> frames(AngelFish(1).Frames, Qt::white);
     frames.front() = Qt::red;
     environment_.WriteSheet(AngelFish(1).FileName, 40, 42, frames);
     SelectTab(kCoralFishTab);
     ClickThumbnail("Picture23");
+    EXPECT_EQ(AngelFish(1).DC, 0);  // the scene's own record is left alone
     PreviewOther2.Frame = static_cast<Integer>(AngelFish(1).Frames - 1);
+    PreviewOther2.X = 999;  // wherever it was, every tick centres it again
+    PreviewOther2.Y = -999;
     dialog_->Timer1_Timer();
 
-    EXPECT_EQ(PreviewOther2.Y, 62);  // round(83.5 - 21), ties to even
+    EXPECT_EQ(PreviewOther2.X, 70);  // round(90.5 - 20), ties to even
+    EXPECT_EQ(PreviewOther2.Y, 62);  // round(83.5 - 21)
     for (const auto& [x, y] : {std::pair{40, 62}, std::pair{101, 35}, std::pair{101, 90}}) {
         EXPECT_EQ(Shown(x, y), platform::kWhite) << x << "," << y;
         EXPECT_EQ(Shown(x - 1, y), platform::kBlack) << x << "," << y;
@@ -161,21 +166,6 @@ TEST_F(PreviewTest, BackgroundFillsTheBoxAndNoneLeavesItBlack) {
     EXPECT_TRUE(DrawnInBox().empty());
 }
 
-TEST_F(PreviewTest, CreatureTabsCentreTheirRecordOnEveryTick) {
-    SelectTab(kLargeFishTab);
-    ClickThumbnail("Picture1");
-    EXPECT_EQ(PreviewOther1.FileName, Whale.FileName);
-    EXPECT_EQ(PreviewOther1.Width, Whale.Width);
-    EXPECT_EQ(PreviewOther1.Frames, Whale.Frames);
-    EXPECT_EQ(Whale.DC, 0);
-    PreviewOther1.X = 999;
-    PreviewOther1.Y = -999;
-    dialog_->Timer1_Timer();
-    // The whale's frames are 129 x 73.
-    EXPECT_EQ(PreviewOther1.X, 26);
-    EXPECT_EQ(PreviewOther1.Y, 47);
-}
-
 TEST_F(PreviewTest, ThumbnailsRestartTheirTimedAnimations) {
     struct Case {
         ConfigurationTab tab;
@@ -220,8 +210,6 @@ TEST_F(PreviewTest, BubbleStreamIsScatteredAndMovesInsideTheBox) {
         EXPECT_LE(bubble.Y, 167);
         EXPECT_EQ(bubble.DX, i > 12 ? -steps[i - 1] : steps[i - 1]) << i;
     }
-    ClickThumbnail("Picture28");
-    for (int i = 1; i <= 25; ++i) EXPECT_EQ(BubblesLeft(i).DX, steps[i - 1]) << i;
 
     // The bubbles 11 x 10, parked at (20, 100) but for three: one nearing the
     // top, one each nearing the right (170 is the last place inside) and the
