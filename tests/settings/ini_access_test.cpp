@@ -46,24 +46,17 @@ TEST_F(IniAccessTest, ABareFileNameLiesInTheWindowsFolderWhateverItsCase) {
     EXPECT_TRUE(errors_.codes().empty());
 }
 
-TEST_F(IniAccessTest, ValuesArriveAsAtMost127Characters) {
-    const std::string message(200, 'q');
-    EXPECT_FALSE(PutIniData(kSettingsFileName, kSettingsSection, "messagetext", message));
-    EXPECT_EQ(GetIniData(kSettingsFileName, kSettingsSection, "messagetext"),
-              message.substr(0, 127));
-    EXPECT_EQ(GetIniData(kSettingsFileName, kSettingsSection, "missing"), "");
-    EXPECT_EQ(GetIniData("absent.ini", kSettingsSection, "messagetext"), "");
-}
-
-// Refusals even the super-user meets: the folder is a plain file, the
-// settings file is a folder.
+// Refusals even the super-user meets: the folder (or one above it) is a plain
+// file, the settings file is a folder. Nothing that is there is harmed.
 TEST_F(IniAccessTest, AWriteTheFileSystemRefusesNamesTheFileAndTheReason) {
-    WriteBytes(folder_ / "not-a-folder", "x");
+    WriteBytes(folder_ / "not-a-folder", "keep me");
     std::filesystem::create_directories(folder_ / "a-folder/zentrova.ini");
+    WriteBytes(folder_ / "a-folder/zentrova.ini/inside", "data");
     const struct {
         std::string windowsDir;
         std::string reason;
     } cases[] = {{folder_ / "not-a-folder/", "Not a directory"},
+                 {folder_ / "not-a-folder/deeper/", "Not a directory"},
                  {folder_ / "a-folder/", "Is a directory"}};
     for (const auto& [windowsDir, reason] : cases) {
         WindowsDir = windowsDir;
@@ -74,6 +67,8 @@ TEST_F(IniAccessTest, AWriteTheFileSystemRefusesNamesTheFileAndTheReason) {
         EXPECT_EQ(failure->reason, reason) << windowsDir;
         EXPECT_EQ(GetIniData(kSettingsFileName, kSettingsSection, "shark"), "");
     }
+    EXPECT_EQ(ReadBytes(folder_ / "not-a-folder"), "keep me");
+    EXPECT_EQ(ReadBytes(folder_ / "a-folder/zentrova.ini/inside"), "data");
     EXPECT_TRUE(errors_.codes().empty());
 }
 
