@@ -85,8 +85,12 @@ TEST_F(ConfigurationSaveTest, ChoicesAreStoredNormalised) {
     environment_.StoreSettings(
         "firstrun=5\nshark=1\norca=5\nwhale=1\nspeed=0\nforeground=3\nsound=1\nsong2=1\n"
         "background=-1\n");
-    environment_.StartProgram({"bv_shark.bmp"});
+    environment_.StartProgram({"bv_shark.bmp", "bv_tuna.bmp"});
     Open();
+    for (const char* missing : {"CheckShark", "CheckTuna"}) {  // chosen or not, no picture
+        EXPECT_FALSE(Check(missing).isChecked()) << missing;
+        EXPECT_FALSE(Check(missing).isEnabled()) << missing;
+    }
     Find<DropDownList>("SoundCheck").SetListIndex(0);  // the songs grey out, ticks kept
     Find<DropDownList>("CheckCenterPiece").SetListIndex(7);
     Find<QTabWidget>("Tabs").setCurrentIndex(kLargeFishTab);
@@ -98,6 +102,7 @@ TEST_F(ConfigurationSaveTest, ChoicesAreStoredNormalised) {
 
     for (const auto& [key, value] : {std::pair{"firstrun", "1"},
                                      {"shark", "0"},
+                                     {"tuna", "0"},
                                      {"orca", "1"},
                                      {"whale", "0"},
                                      {"dolphin", "1"},
