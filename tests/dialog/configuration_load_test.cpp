@@ -3,6 +3,7 @@
 // the ways out that save nothing. What
 // the first run shows is checked once, by what "&Apply" then stores.
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -92,6 +93,20 @@ TEST_F(ConfigurationLoadTest, UnusableStoredNumbersStillOpenTheDialog) {
     EXPECT_EQ(Find<QScrollBar>("speedchk").value(), 0);  // 500 shows at the slow end
     EXPECT_NE(warned.find("speed=500"), std::string::npos) << warned;
     EXPECT_TRUE(Check("clockcheck").isChecked());
+}
+
+// A whole size from 1 to 4 shows as itself; anything else as automatic (0).
+TEST_F(ConfigurationLoadTest, StoredCreatureSizeIsShown) {
+    environment_.StartProgram();
+    for (const auto& [stored, shown] :
+         {std::pair{"1", 1}, std::pair{"4", 4}, std::pair{"5", 0}, std::pair{"0", 0},
+          std::pair{"2.5", 0}, std::pair{"", 0}, std::pair{"3", 3}}) {
+        environment_.StoreSettings(std::string("firstrun=1\nscale=") + stored + "\n");
+        Open();
+        EXPECT_EQ(Find<QComboBox>("CreatureSize").currentIndex(), shown) << "stored " << stored;
+    }
+    EXPECT_EQ(Find<QComboBox>("CreatureSize").currentText(), QStringLiteral("Triple (3x)"));
+    EXPECT_TRUE(environment_.ReportedErrors().empty());
 }
 
 TEST_F(ConfigurationLoadTest, CancelAndTheTitleBarEndWithoutWriting) {

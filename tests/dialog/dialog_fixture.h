@@ -13,13 +13,11 @@
 #include <algorithm>
 #include <initializer_list>
 #include <memory>
-#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "dialog/configuration_form.h"
-#include "platform/bitmap.h"
 #include "test_support.h"
 
 namespace bv::test {
@@ -66,20 +64,6 @@ private:
     ErrorRecorder errors_;
     std::vector<ShownMessage> messages_;
 };
-
-// The colour a surface shows at a pixel, or 0 when there is no surface.
-platform::Colour PixelOf(int handle, int x, int y);
-
-// The bounding box of the pixels that are not black.
-struct Extent {
-    int left = -1, top = -1, right = -1, bottom = -1;  // right and bottom inclusive
-    bool empty() const { return left < 0; }
-    bool operator==(const Extent&) const = default;
-    friend std::ostream& operator<<(std::ostream& out, const Extent& e) {
-        return out << e.left << "," << e.top << " to " << e.right << "," << e.bottom;
-    }
-};
-Extent LitExtent(int handle, int x, int y, int width, int height);
 
 class DialogTest : public ::testing::Test {
 protected:

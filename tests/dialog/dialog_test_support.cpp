@@ -6,7 +6,6 @@
 #include "dialog_fixture.h"
 #include "platform/message_box.h"
 #include "platform/process_end.h"
-#include "platform/surface_table.h"
 #include "scene/all_records.h"
 #include "scene/properties.h"
 #include "scene/scene_globals.h"
@@ -79,25 +78,6 @@ void DialogEnvironment::WriteSheet(const std::string& fileName, int frameWidth, 
     WriteTrueColourBmp(
         assetDir_ + fileName, frameWidth * static_cast<int>(colours.size()), 2 * frameHeight,
         [&](int x, int y) { return y < frameHeight ? colours[x / frameWidth].rgb() : 0u; });
-}
-
-platform::Colour PixelOf(int handle, int x, int y) {
-    const platform::Bitmap* picture = platform::FindSurface(handle);
-    return picture ? picture->colourAt(x, y) : 0;
-}
-
-Extent LitExtent(int handle, int x, int y, int width, int height) {
-    Extent extent;
-    for (int row = y; row < y + height; ++row)
-        for (int column = x; column < x + width; ++column) {
-            if ((PixelOf(handle, column, row) & 0xFFFFFF) == 0) continue;
-            if (extent.empty()) extent = {column, row, column, row};
-            extent.left = std::min(extent.left, column);
-            extent.top = std::min(extent.top, row);
-            extent.right = std::max(extent.right, column);
-            extent.bottom = std::max(extent.bottom, row);
-        }
-    return extent;
 }
 
 }  // namespace bv::test
