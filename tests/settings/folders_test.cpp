@@ -33,37 +33,32 @@ protected:
     test::ErrorRecorder errors_;
 };
 
-TEST_F(FoldersTest, TheChosenWindowsFolderGivesOneAssetFolderWithOrWithoutItsSeparator) {
-    for (const char* chosen :
-         {"/opt/saver/windows", "/opt/saver/windows/", "/opt/saver/windows//"}) {
-        SCOPED_TRACE(chosen);
-        ScopedEnvironment windows("BLUVESSA_WINDOWS_DIR", chosen);
+// The Windows folder is the chosen one, ending in one separator, or else the
+// user's data folder (an absolute $XDG_DATA_HOME, or ~/.local/share); the
+// media folder lies below it.
+TEST_F(FoldersTest, TheWindowsFolderIsTheChosenOneOrTheUsersDataFolder) {
+    ScopedEnvironment home("HOME", "/home/diver");
+    const struct {
+        const char* chosen;
+        const char* dataHome;
+        std::string windows;
+    } cases[] = {
+        {"/opt/saver/windows", nullptr, "/opt/saver/windows/"},
+        {"/opt/saver/windows/", "/data/diver", "/opt/saver/windows/"},
+        {"/opt/saver/windows//", nullptr, "/opt/saver/windows/"},
+        {"", "/data/diver/", "/data/diver/bluvessa/"},
+        {nullptr, nullptr, "/home/diver/.local/share/bluvessa/"},
+        {"", "relative/data", "/home/diver/.local/share/bluvessa/"},
+    };
+    for (const auto& [chosen, dataHome, windows] : cases) {
+        SCOPED_TRACE(windows);
+        ScopedEnvironment windowsChoice("BLUVESSA_WINDOWS_DIR", chosen);
+        ScopedEnvironment dataHomeChoice("XDG_DATA_HOME", dataHome);
         GetDiectories();
-        EXPECT_EQ(WindowsDir, "/opt/saver/windows/");
-        EXPECT_EQ(AssetDir, "/opt/saver/windows/Zentrova/Bluvessa/");
+        EXPECT_EQ(WindowsDir, windows);
+        EXPECT_EQ(AssetDir, windows + "Zentrova/Bluvessa/");
     }
     EXPECT_TRUE(errors_.codes().empty());
-}
-
-TEST_F(FoldersTest, WithoutAChoiceTheUsersDataFolderIsUsed) {
-    ScopedEnvironment noChoice("BLUVESSA_WINDOWS_DIR", "");
-    ScopedEnvironment home("HOME", "/home/diver");
-    {
-        ScopedEnvironment dataHome("XDG_DATA_HOME", "/data/diver/");
-        GetDiectories();
-        EXPECT_EQ(WindowsDir, "/data/diver/bluvessa/");
-    }
-    {
-        ScopedEnvironment dataHome("XDG_DATA_HOME", nullptr);
-        GetDiectories();
-        EXPECT_EQ(WindowsDir, "/home/diver/.local/share/bluvessa/");
-    }
-    {
-        ScopedEnvironment relativeDataHome("XDG_DATA_HOME", "relative/data");
-        GetDiectories();
-        EXPECT_EQ(WindowsDir, "/home/diver/.local/share/bluvessa/");
-        EXPECT_EQ(AssetDir, "/home/diver/.local/share/bluvessa/Zentrova/Bluvessa/");
-    }
 }
 
 TEST_F(FoldersTest, TrimPathKeepsWhatFollowsTheLastSeparatorOfEitherKind) {
