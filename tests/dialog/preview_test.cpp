@@ -68,7 +68,7 @@ protected:
 
 // Until a list or a thumbnail is used, every preview tab shows its one-frame
 // placeholder filling the box, the same on every tick.
-TEST_F(PreviewTest, EveryPreviewTabStartsWithItsPlaceholderFillingTheBox) {
+TEST_F(PreviewTest, PlaceholdersAndBackgroundPicturesFillTheBox) {
     environment_.WriteSheet("bv_previewscenery.bmp", 181, 167, {Qt::white});
     environment_.WriteSheet("bv_previewother.bmp", 181, 167, {Qt::white});
     Open();
@@ -79,6 +79,20 @@ TEST_F(PreviewTest, EveryPreviewTabStartsWithItsPlaceholderFillingTheBox) {
             EXPECT_EQ(DrawnInBox(), (Extent{0, 0, 180, 166})) << tab << " tick " << tick;
         }
     }
+
+    // A background preview fills the box likewise; "<None>" leaves it black.
+    environment_.WriteSheet("bv_backgroundpreview2.bmp", 181, 167, {Qt::blue});
+    SelectTab(kSceneryTab);
+    DropDownList& background = Find<DropDownList>("CheckBackground");
+    background.SetListIndex(2);
+    for (int tick = 0; tick < 2; ++tick) {
+        dialog_->Timer1_Timer();
+        EXPECT_EQ(DrawnInBox(), (Extent{0, 0, 180, 166})) << "tick " << tick;
+    }
+    background.SetListIndex(0);
+    EXPECT_EQ(PreviewScenery.DC, 0);
+    dialog_->Timer1_Timer();
+    EXPECT_TRUE(DrawnInBox().empty());
 }
 
 // A thumbnail copies its creature into the tab's preview record, centred on
@@ -170,20 +184,6 @@ TEST_F(PreviewTest, CentrePieceIsCentredInTheBox) {
     dialog_->Timer1_Timer();
     EXPECT_TRUE(DrawnInBox().empty());
     EXPECT_EQ(ShortTick, 1);
-}
-
-TEST_F(PreviewTest, BackgroundFillsTheBoxAndNoneLeavesItBlack) {
-    environment_.WriteSheet("bv_backgroundpreview2.bmp", 181, 167, {Qt::blue});
-    DropDownList& background = Find<DropDownList>("CheckBackground");
-    background.SetListIndex(2);
-    dialog_->Timer1_Timer();
-    EXPECT_EQ(DrawnInBox(), (Extent{0, 0, 180, 166}));
-
-    background.SetListIndex(0);
-    EXPECT_EQ(PreviewScenery.DC, 0);
-    EXPECT_EQ(PreviewScenery.FileName, "");
-    dialog_->Timer1_Timer();
-    EXPECT_TRUE(DrawnInBox().empty());
 }
 
 TEST_F(PreviewTest, ThumbnailsRestartTheirTimedAnimations) {
