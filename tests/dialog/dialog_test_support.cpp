@@ -3,9 +3,13 @@
 #include <fstream>
 
 #include "bmp_builder.h"
+// The dialog tests' shared environment, and their main: a widget
+// application, the platform plug-in from the environment (offscreen under
+// ctest).
 #include "dialog_fixture.h"
 #include "platform/message_box.h"
 #include "platform/process_end.h"
+#include "run_reset_listener.h"
 #include "scene/all_records.h"
 #include "scene/properties.h"
 #include "scene/scene_globals.h"
@@ -81,3 +85,10 @@ void DialogEnvironment::WriteSheet(const std::string& fileName, int frameWidth, 
 }
 
 }  // namespace bv::test
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    bv::test::StartEveryTestFromTheReset();
+    return RUN_ALL_TESTS();
+}

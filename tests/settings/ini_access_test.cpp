@@ -4,14 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "scene/creatures.h"
 #include "settings/settings_globals.h"
 #include "test_support.h"
 
@@ -69,43 +66,6 @@ TEST_F(IniAccessTest, AWriteTheFileSystemRefusesNamesTheFileAndTheReason) {
     }
     EXPECT_EQ(ReadBytes(folder_ / "not-a-folder"), "keep me");
     EXPECT_EQ(ReadBytes(folder_ / "a-folder/zentrova.ini/inside"), "data");
-    EXPECT_TRUE(errors_.codes().empty());
-}
-
-// The settings dialog saves its keys one after the other into whatever file
-// is there; everything else in the file must survive.
-TEST_F(IniAccessTest, SavingEveryKeyKeepsTheRestOfTheFile) {
-    const std::string head =
-        "; Zentrova settings\r\n[Other Saver]\r\nspeed=999\r\n\r\n[Bluvessa]\r\n; keep this "
-        "note\r\n";
-    const std::string tail = "\r\n[Later]\r\nclock=maybe\r\n; the end\r\n";
-    WriteBytes(folder_ / "zentrova.ini", head + "shark=0\r\n" + tail);
-
-    std::vector<std::pair<std::string, std::string>> saved;
-    for (const Creature& creature : Creatures())
-        saved.emplace_back(creature.SavedKey(), std::to_string(saved.size() % 2));
-    for (const char* key : {"speed", "sound", "message", "clock"}) saved.emplace_back(key, "1");
-    for (const auto& [key, value] : saved)
-        EXPECT_FALSE(PutIniData(kSettingsFileName, kSettingsSection, key, value)) << key;
-
-    for (const auto& [key, value] : saved)
-        EXPECT_EQ(GetIniData(kSettingsFileName, kSettingsSection, key), value) << key;
-    const std::string after = ReadBytes(folder_ / "zentrova.ini");
-    ASSERT_GE(after.size(), head.size() + tail.size());
-    EXPECT_EQ(after.substr(0, head.size()), head);
-    EXPECT_EQ(after.substr(after.size() - tail.size()), tail);
-    EXPECT_EQ(GetIniData(kSettingsFileName, "Other Saver", "speed"), "999");
-    EXPECT_EQ(GetIniData(kSettingsFileName, "Later", "clock"), "maybe");
-    // Between them: one line per key (shark's replaced in place), each ending
-    // as the rest of the file does.
-    const std::string entries = after.substr(head.size(), after.size() - head.size() - tail.size());
-    std::size_t crlf = 0;
-    for (std::size_t at = entries.find("\r\n"); at != std::string::npos;
-         at = entries.find("\r\n", at + 2))
-        ++crlf;
-    EXPECT_EQ(crlf, saved.size());
-    EXPECT_EQ(static_cast<std::size_t>(std::count(entries.begin(), entries.end(), '\n')),
-              saved.size());
     EXPECT_TRUE(errors_.codes().empty());
 }
 
