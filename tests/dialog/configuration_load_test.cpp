@@ -1,7 +1,7 @@
 // Opening the settings dialog: the window as it first shows, the stored
-// settings in the controls, a stored number the controls cannot show, and
-// the ways out that save nothing. What
-// the first run shows is checked once, by what "&Apply" then stores.
+// settings in the controls, stored numbers the controls cannot show, and the
+// ways out that save nothing. The first run's choices are checked once, by
+// what "&Apply" then stores.
 
 #include <QComboBox>
 #include <QGroupBox>
