@@ -1,11 +1,12 @@
+// The dialog tests' shared environment, and their main: a widget
+// application, the platform plug-in from the environment (offscreen under
+// ctest).
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "bmp_builder.h"
-// The dialog tests' shared environment, and their main: a widget
-// application, the platform plug-in from the environment (offscreen under
-// ctest).
 #include "dialog_fixture.h"
 #include "platform/message_box.h"
 #include "platform/process_end.h"
