@@ -80,9 +80,11 @@ TEST_F(PreviewTest, PlaceholdersAndBackgroundPicturesFillTheBox) {
         }
     }
 
-    // A background preview fills the box likewise; "<None>" leaves it black.
+    // A background preview fills the box likewise, wherever the centre piece
+    // chosen before it stood; "<None>" leaves the box black.
     environment_.WriteSheet("bv_backgroundpreview2.bmp", 181, 167, {Qt::blue});
     SelectTab(kSceneryTab);
+    Find<DropDownList>("CheckCenterPiece").SetListIndex(5);
     DropDownList& background = Find<DropDownList>("CheckBackground");
     background.SetListIndex(2);
     for (int tick = 0; tick < 2; ++tick) {
@@ -91,6 +93,7 @@ TEST_F(PreviewTest, PlaceholdersAndBackgroundPicturesFillTheBox) {
     }
     background.SetListIndex(0);
     EXPECT_EQ(PreviewScenery.DC, 0);
+    EXPECT_EQ(PreviewScenery.FileName, "");
     dialog_->Timer1_Timer();
     EXPECT_TRUE(DrawnInBox().empty());
 }
