@@ -1,28 +1,28 @@
-// "&Apply": all 44 keys in their order, the speed at both ends of the bar,
-// normalised flags, missing creatures, greyed songs and empty lists.
+// "&Apply": the first run's settings, all 45 keys in their order (the one
+// place the first-run values are written out); the creature size; the user's
+// changes, normalised flags, missing creatures, greyed songs; a refused save.
 
-#include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 
 #include "dialog/drop_down_list.h"
 #include "dialog/save_failure.h"
 #include "dialog_fixture.h"
-#include "settings/ini_access.h"
+#include "scene/records.h"
+#include "settings/settings_globals.h"
 
 namespace bv {
 namespace {
 
+using namespace std::string_literals;
+
 class ConfigurationSaveTest : public test::DialogTest {
 protected:
     void Apply() { QTest::mouseClick(&Find<QPushButton>("command2"), Qt::LeftButton); }
-
-    static std::string Stored(const std::string& key) {
-        return GetIniData(kSettingsFileName, kSettingsSection, key);
-    }
 };
 
 // The creature size comes after every other key.
@@ -46,55 +46,19 @@ TEST_F(ConfigurationSaveTest, FirstRunApplyWritesAllKeysInOrder) {
     EXPECT_TRUE(environment_.ReportedErrors().empty());
 }
 
-// Slow at the left; the right end and the step before it both store 1 ms.
-TEST_F(ConfigurationSaveTest, SpeedFromTheScrollBar) {
-    environment_.StartProgram();
-    for (const auto& [position, stored] :
-         {std::pair{0, "140"}, std::pair{1, "139"}, std::pair{139, "1"}, std::pair{140, "1"}}) {
-        Open();
-        Find<QScrollBar>("speedchk").setValue(position);
-        Apply();
-        EXPECT_EQ(Stored("speed"), stored) << "thumb at " << position;
-    }
-    EXPECT_EQ(environment_.ProcessEnds(), 4);
-}
-
-TEST_F(ConfigurationSaveTest, MissingCreatureIsSavedClearAndFlagsAreNormalised) {
-    environment_.StoreSettings("firstrun=5\nshark=1\nwhale=5\nspeed=0\nforeground=3\n");
-    environment_.StartProgram({"bv_shark.bmp"});
+// What the user changes is stored; flags are stored as 0 or 1, a creature
+// without its picture as 0, the fastest speed as 1 ms, and a stored number no
+// list can show as what the run used instead.
+TEST_F(ConfigurationSaveTest, ChoicesAreStoredNormalised) {
+    environment_.StoreSettings(
+        "firstrun=5\nshark=1\norca=5\nwhale=1\nforeground=3\nsound=1\nsong2=1\nscale=3\n"
+        "background=-1\n");
+    environment_.StartProgram({"bv_shark.bmp", "bv_tuna.bmp"});
     Open();
-    Apply();
-
-    EXPECT_EQ(Stored("shark"), "0");
-    EXPECT_EQ(Stored("whale"), "1");
-    EXPECT_EQ(Stored("firstrun"), "1");
-    EXPECT_EQ(Stored("foreground"), "0");
-    EXPECT_EQ(Stored("speed"), "70");  // 0 cannot be used: the first-run speed is shown and kept
-    EXPECT_EQ(environment_.SettingsLines().size(), 45u);
-}
-
-// A size the list has shows and is stored again; any other shows as automatic.
-TEST_F(ConfigurationSaveTest, CreatureSizeIsShownAndStored) {
-    struct Case {
-        const char* stored;
-        const char* shown;
-        const char* storedAgain;
-    };
-    for (const Case& c : {Case{"3", "Triple (3x)", "3"}, Case{"4", "Quadruple (4x)", "4"},
-                          Case{"9", "Automatic", "0"}, Case{"", "Automatic", "0"}}) {
-        environment_.StoreSettings(std::string("firstrun=1\nscale=") + c.stored + "\n");
-        environment_.StartProgram();
-        Open();
-        EXPECT_EQ(Find<QComboBox>("CreatureSize").currentText().toStdString(), c.shown);
-        Apply();
-        EXPECT_EQ(Stored("scale"), c.storedAgain) << "stored " << c.stored;
+    for (const char* missing : {"CheckShark", "CheckTuna"}) {  // chosen or not, no picture
+        EXPECT_FALSE(Check(missing).isChecked()) << missing;
+        EXPECT_FALSE(Check(missing).isEnabled()) << missing;
     }
-}
-
-TEST_F(ConfigurationSaveTest, UserChoicesAreWritten) {
-    environment_.StoreSettings("firstrun=1\nsound=1\nsong2=1\nbackground=-1\nwhale=1\nspeed=70\n");
-    environment_.StartProgram();
-    Open();
     Find<DropDownList>("SoundCheck").SetListIndex(0);  // the songs grey out, ticks kept
     Find<DropDownList>("CheckCenterPiece").SetListIndex(7);
     Find<QTabWidget>("Tabs").setCurrentIndex(kLargeFishTab);
@@ -102,16 +66,16 @@ TEST_F(ConfigurationSaveTest, UserChoicesAreWritten) {
     ClickBox(Check("CheckDolphin"));
     Find<QTabWidget>("Tabs").setCurrentIndex(kOptionsTab);
     ClickBox(Check("clockcheck"));
+    Find<QScrollBar>("speedchk").setValue(Find<QScrollBar>("speedchk").maximum());
     Apply();
 
-    EXPECT_EQ(Stored("sound"), "0");
-    EXPECT_EQ(Stored("song2"), "1");
-    EXPECT_EQ(Stored("song1"), "0");
-    EXPECT_EQ(Stored("background"), "1");  // -1 has no item: the first-run one is kept
-    EXPECT_EQ(Stored("centerpiece"), "7");
-    EXPECT_EQ(Stored("whale"), "0");
-    EXPECT_EQ(Stored("dolphin"), "1");
-    EXPECT_EQ(Stored("clock"), "1");
+    const std::vector<std::string> lines = environment_.SettingsLines();
+    EXPECT_EQ(lines.size(), 45u);
+    for (const std::string& line :
+         {"firstrun=1"s, "shark=0"s, "tuna=0"s, "orca=1"s, "whale=0"s, "Dolphin=1"s,
+          "foreground=0"s, "sound=0"s, "song2=1"s, "song1=0"s, "centerpiece=7"s, "clock=1"s,
+          "speed=1"s, "scale=3"s, "background=" + std::to_string(Background.Choice)})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
 }
 
 // A folder where the settings file should be: even the super-user cannot

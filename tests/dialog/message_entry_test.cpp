@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <filesystem>
+#include <functional>
 
 #include "dialog/message_entry_form.h"
 #include "dialog_fixture.h"
@@ -34,6 +35,11 @@ protected:
 
     static QLineEdit& Text1(messageentry& entry) {
         return *entry.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    }
+
+    static void Press(messageentry& entry, const char* button) {
+        QTest::mouseClick(entry.findChild<QPushButton*>(QString::fromLatin1(button)),
+                          Qt::LeftButton);
     }
 
     static void Retype(messageentry& entry, const QString& text) {
@@ -67,38 +73,30 @@ TEST_F(MessageEntryTest, EnterInTheMessageBoxApplies) {
     EXPECT_EQ(Text1(again).text(), QStringLiteral("  Gone fishing  "));
 }
 
-TEST_F(MessageEntryTest, CancelThenChangeShowsTheTextReadAtStartUp) {
-    messageentry& entry = Change();
-    Retype(entry, QStringLiteral("Applied"));
-    QTest::mouseClick(entry.findChild<QPushButton*>(QStringLiteral("Apply")), Qt::LeftButton);
-    messageentry& second = Change();
-    Retype(second, QStringLiteral("Dropped"));
-    QTest::mouseClick(second.findChild<QPushButton*>(QStringLiteral("Cancel")), Qt::LeftButton);
-
-    EXPECT_TRUE(dialog_->isVisible());
-    EXPECT_EQ(MessageLines(), std::vector<std::string>{"messagetext=Applied"});
-    messageentry& third = Change();
-    EXPECT_EQ(Text1(third).text(), QStringLiteral("Hello reef"));
-
-    // The settings dialog's own cancel does not undo the applied text.
-    third.close();
-    QTest::mouseClick(&Find<QPushButton>("Command1"), Qt::LeftButton);
-    EXPECT_EQ(MessageLines(), std::vector<std::string>{"messagetext=Applied"});
-}
-
-TEST_F(MessageEntryTest, TitleBarCloseCancels) {
-    messageentry& entry = Change();
-    Retype(entry, QStringLiteral("Dropped"));
-    EXPECT_TRUE(entry.close());
-    EXPECT_TRUE(dialog_->isVisible());
-    EXPECT_EQ(MessageLines(), std::vector<std::string>{"messagetext=Hello reef"});
-    EXPECT_EQ(environment_.ProcessEnds(), 0);  // only the settings dialog ends the program
-}
-
-TEST_F(MessageEntryTest, EmptyMessageIsStored) {
+// An applied edit is stored (an empty one too); a cancelled one, by the
+// button or the title bar, is dropped, and the next "Change" starts again
+// from the text read at start-up.
+TEST_F(MessageEntryTest, CancelAndTheTitleBarDropTheEdit) {
+    const std::function<void(messageentry&)> waysToCancel[] = {
+        [](messageentry& entry) { Press(entry, "Cancel"); },
+        [](messageentry& entry) { EXPECT_TRUE(entry.close()); }};
     messageentry& entry = Change();
     Text1(entry).clear();
-    QTest::mouseClick(entry.findChild<QPushButton*>(QStringLiteral("Apply")), Qt::LeftButton);
+    Press(entry, "Apply");
+    for (const auto& cancel : waysToCancel) {
+        messageentry& again = Change();
+        Retype(again, QStringLiteral("Dropped"));
+        cancel(again);
+        EXPECT_TRUE(dialog_->isVisible());
+        EXPECT_EQ(MessageLines(), std::vector<std::string>{"messagetext="});
+        messageentry& next = Change();
+        EXPECT_EQ(Text1(next).text(), QStringLiteral("Hello reef"));
+        next.close();
+    }
+    EXPECT_EQ(environment_.ProcessEnds(), 0);  // only the settings dialog ends the program
+
+    // The settings dialog's own cancel does not undo the applied text.
+    QTest::mouseClick(&Find<QPushButton>("Command1"), Qt::LeftButton);
     EXPECT_EQ(MessageLines(), std::vector<std::string>{"messagetext="});
 }
 
@@ -109,7 +107,7 @@ TEST_F(MessageEntryTest, AFailedApplyIsToldAndTheEntryStaysOpen) {
     std::filesystem::create_directory(environment_.SettingsFile());
     messageentry& entry = Change();
     Retype(entry, QStringLiteral("Kept"));
-    QTest::mouseClick(entry.findChild<QPushButton*>(QStringLiteral("Apply")), Qt::LeftButton);
+    Press(entry, "Apply");
 
     ASSERT_EQ(environment_.Messages().size(), 1u);
     const test::ShownMessage& message = environment_.Messages().front();

@@ -1,12 +1,12 @@
 // The options page keeps its controls consistent: the sound type greys the
 // songs, the message box enables "Change".
 
-#include <QGroupBox>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include "dialog/drop_down_list.h"
 #include "dialog_fixture.h"
+#include "settings/settings_globals.h"
 #include "sound/midi_file_check.h"
 #include "test_support.h"
 
@@ -21,32 +21,20 @@ protected:
         Open();
         Find<QTabWidget>("Tabs").setCurrentIndex(kOptionsTab);
     }
-
-    void ExpectSongs(bool enabled) {
-        EXPECT_EQ(Find<QGroupBox>("MusicFrame").isEnabled(), enabled);
-        for (int song = 0; song < 6; ++song) {
-            const QCheckBox& box =
-                Check(QStringLiteral("songchk%1").arg(song).toLatin1().constData());
-            EXPECT_EQ(box.isEnabled(), enabled) << song;
-            EXPECT_EQ(box.isChecked(), song == 1 || song == 4) << song;
-        }
-    }
 };
 
 TEST_F(OptionsPageTest, SoundTypeGreysTheSongsButKeepsTheirTicks) {
     DropDownList& sound = Find<DropDownList>("SoundCheck");
-    ExpectSongs(true);
-    sound.SetListIndex(0);
-    ExpectSongs(false);
-    sound.SetListIndex(1);
-    ExpectSongs(true);
-    sound.SetListIndex(2);
-    ExpectSongs(false);
+    ExpectSongs(true, {1, 4});
+    for (int type : {0, 1, 2}) {
+        sound.SetListIndex(type);
+        ExpectSongs(type == kSoundMusic, {1, 4});
+    }
     // The user's own choice runs the same handler.
     sound.setFocus();
     QTest::keyClick(&sound, Qt::Key_Up);
     EXPECT_EQ(sound.currentText(), QStringLiteral("MIDI Music"));
-    ExpectSongs(true);
+    ExpectSongs(true, {1, 4});
 }
 
 TEST_F(OptionsPageTest, TextMessageEnablesChange) {

@@ -72,30 +72,6 @@ TEST(ProfileFileDurability, AWriteThatFailsHalfwayLeavesTheOldFileWhole) {
         << "the broken copy should have been removed";
 }
 
-TEST(ProfileFileDurability, AnUnwritableFolderLosesTheWriteWithoutHarm) {
-    test::ScratchFolder folder;
-    // A file standing where the folder should be: no one, not even the
-    // super-user, can create anything below it.
-    const std::string notAFolder = folder / "plain-file";
-    WriteBytes(notAFolder, "keep me");
-
-    EXPECT_FALSE(WriteProfileString(notAFolder + "/zentrova.ini", "Bluvessa", "shark", "1"));
-    EXPECT_FALSE(WriteProfileString(notAFolder + "/deeper/zentrova.ini", "Bluvessa", "shark", "1"));
-    EXPECT_EQ(Read(notAFolder + "/zentrova.ini", "shark"), "");
-    EXPECT_EQ(ReadBytes(notAFolder), "keep me");
-}
-
-TEST(ProfileFileDurability, AFileThatCannotBeReadIsNotOverwritten) {
-    test::ScratchFolder folder;
-    const std::string path = folder / "zentrova.ini";
-    fs::create_directory(path);
-    WriteBytes(path + "/inside", "data");
-
-    EXPECT_FALSE(WriteProfileString(path, "Bluvessa", "shark", "1"));
-    EXPECT_TRUE(fs::is_directory(path));
-    EXPECT_EQ(ReadBytes(path + "/inside"), "data");
-}
-
 TEST(ProfileFileDurability, AMissingFolderIsCreatedByTheFirstWrite) {
     test::ScratchFolder folder;
     const std::string path = folder / "share/bluvessa/zentrova.ini";

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "test_support.h"
 
@@ -16,6 +19,14 @@ using test::WriteBytes;
 using namespace std::string_literals;
 
 constexpr std::size_t kCapacity = 128;
+
+// Files that are hard to read: binary bytes and NULs in and around the
+// section, and lines far longer than any value.
+const std::string kGarbage = "\x00\xFF\xFE=\x01\x02[\x7F\x80\x00\x00="s;
+const std::string kBinary = kGarbage + "\n[Bluvessa]\n" + kGarbage +
+                            "\nshark=1\nmessagetext=ab\0cd\n\xC3\xA9t\xC3\xA9=\xFF\xFE\n"s;
+const std::string kHuge = "; " + std::string(1 << 20, 'c') +
+                          "\n[Bluvessa]\nhuge=" + std::string(100000, 'h') + "\nshark=1\n";
 
 class ProfileFileTest : public ::testing::Test {
 protected:
@@ -30,190 +41,117 @@ protected:
     std::string path_ = folder_ / "zentrova.ini";
 };
 
-TEST_F(ProfileFileTest, MissingFileSectionOrKeyReadsAsDefault) {
-    EXPECT_EQ(Read("Bluvessa", "shark"), "");
+// Files of many shapes, each with what some keys read.
+TEST_F(ProfileFileTest, ReadingFindsTheFirstMatchAndCleansTheValue) {
+    std::string alphabet;
+    for (int i = 0; i < 200; ++i) alphabet += static_cast<char>('a' + i % 26);
+    const struct {
+        std::string file;
+        std::vector<std::pair<std::string, std::string>> read;  // "Section/key", value
+    } cases[] = {
+        {"[Other]\nshark=1\n", {{"Bluvessa/shark", ""}}},
+        {"[Bluvessa]\norca=1\n", {{"Bluvessa/shark", ""}, {"Bluvessa/orca", "1"}}},
+        {"[bluVESSA]\nDolphin=1\n", {{"Bluvessa/dolphin", "1"}, {"BLUVESSA/DOLPHIN", "1"}}},
+        // Blanks around the value and one pair of quotes go.
+        {"[Bluvessa]\n  shark \t=  2 \t\nmessagetext=\"  hello there \"\nsingle='x'\n"
+         "unbalanced=\"abc\ninner=a \"b\" c\nempty=\nblank=   \n",
+         {{"Bluvessa/shark", "2"},
+          {"Bluvessa/messagetext", "  hello there "},
+          {"Bluvessa/single", "x"},
+          {"Bluvessa/unbalanced", "\"abc"},
+          {"Bluvessa/inner", "a \"b\" c"},
+          {"Bluvessa/empty", ""},
+          {"Bluvessa/blank", ""}}},
+        // Cut to one less than the capacity, never inside a character.
+        {"[Bluvessa]\nlong=" + alphabet + "\nexact=" + std::string(127, 'x') +
+             "\nstraddling=" + std::string(126, 'y') + "\xC3\xA9z\n",
+         {{"Bluvessa/long", alphabet.substr(0, 127)},
+          {"Bluvessa/exact", std::string(127, 'x')},
+          {"Bluvessa/straddling", std::string(126, 'y')}}},
+        {"; saved on Windows\r\n[Bluvessa]\r\nshark=1\r\norca=0\r\n",
+         {{"Bluvessa/shark", "1"}, {"Bluvessa/orca", "0"}}},
+        {"[Bluvessa]\rshark=1\rorca=0", {{"Bluvessa/shark", "1"}, {"Bluvessa/orca", "0"}}},
+        // Binary bytes do not break the reading; a NUL ends a value.
+        {kBinary, {{"Bluvessa/shark", "1"}, {"Bluvessa/messagetext", "ab"}}},
+        {kHuge, {{"Bluvessa/shark", "1"}, {"Bluvessa/huge", std::string(127, 'h')}}},
+        // Keys before any section belong to none; only a section's first
+        // place and a key's first line count.
+        {"shark=1\nBluvessa=1\n", {{"Bluvessa/shark", ""}}},
+        {"[Bluvessa]\nshark=1\n\n[Other]\nx=1\n\n[BLUVESSA]\nshark=0\norca=1\n",
+         {{"Bluvessa/shark", "1"}, {"Bluvessa/orca", ""}}},
+        {"[Bluvessa]\nspeed=10\nSPEED=20\n", {{"Bluvessa/speed", "10"}}},
+    };
+    EXPECT_EQ(Read("Bluvessa", "shark"), "");  // no file
     EXPECT_EQ(ReadProfileString(path_, "Bluvessa", "shark", "dflt", kCapacity), "dflt");
-
-    WriteBytes(path_, "[Other]\nshark=1\n");
-    EXPECT_EQ(Read("Bluvessa", "shark"), "");
-
-    WriteBytes(path_, "[Bluvessa]\norca=1\n");
-    EXPECT_EQ(Read("Bluvessa", "shark"), "");
-    EXPECT_EQ(Read("Bluvessa", "orca"), "1");
-}
-
-TEST_F(ProfileFileTest, SectionAndKeyNamesMatchWithoutRegardToCase) {
-    WriteBytes(path_, "[bluVESSA]\nDolphin=1\n");
-    EXPECT_EQ(Read("Bluvessa", "dolphin"), "1");
-    EXPECT_EQ(Read("BLUVESSA", "DOLPHIN"), "1");
-
-    ASSERT_TRUE(Write("Bluvessa", "DOLPHIN", "0"));
-    EXPECT_EQ(ReadBytes(path_), "[bluVESSA]\nDolphin=0\n");
-}
-
-TEST_F(ProfileFileTest, ValuesLoseSurroundingBlanksAndOnePairOfQuotes) {
-    WriteBytes(path_,
-               "[Bluvessa]\n"
-               "  shark \t=  2 \t\n"
-               "messagetext=\"  hello there \"\n"
-               "single='x'\n"
-               "unbalanced=\"abc\n"
-               "inner=a \"b\" c\n"
-               "empty=\n"
-               "blank=   \n");
-    EXPECT_EQ(Read("Bluvessa", "shark"), "2");
-    EXPECT_EQ(Read("Bluvessa", "messagetext"), "  hello there ");
-    EXPECT_EQ(Read("Bluvessa", "single"), "x");
-    EXPECT_EQ(Read("Bluvessa", "unbalanced"), "\"abc");
-    EXPECT_EQ(Read("Bluvessa", "inner"), "a \"b\" c");
-    EXPECT_EQ(Read("Bluvessa", "empty"), "");
-    EXPECT_EQ(Read("Bluvessa", "blank"), "");
-}
-
-TEST_F(ProfileFileTest, ValuesArriveCutToOneLessThanTheCapacity) {
-    std::string longValue;
-    for (int i = 0; i < 200; ++i) longValue += static_cast<char>('a' + i % 26);
-    const std::string exact(127, 'x');
-    // 126 bytes, then a two-byte character that would straddle the cut.
-    const std::string straddling = std::string(126, 'y') + "\xC3\xA9" + "z";
-    WriteBytes(path_, "[Bluvessa]\nlong=" + longValue + "\nexact=" + exact +
-                          "\nstraddling=" + straddling + "\n");
-
-    EXPECT_EQ(Read("Bluvessa", "long"), longValue.substr(0, 127));
-    EXPECT_EQ(Read("Bluvessa", "exact"), exact);
-    EXPECT_EQ(Read("Bluvessa", "straddling"), std::string(126, 'y'));
+    for (const auto& [file, reads] : cases) {
+        WriteBytes(path_, file);
+        for (const auto& [where, value] : reads) {
+            const std::size_t slash = where.find('/');
+            EXPECT_EQ(Read(where.substr(0, slash), where.substr(slash + 1)), value)
+                << where << " in " << file.substr(0, 40);
+        }
+    }
+    WriteBytes(path_, "[Bluvessa]\nlong=" + alphabet + "\n");
     EXPECT_EQ(ReadProfileString(path_, "Bluvessa", "long", "", 5), "abcd");
-    EXPECT_EQ(ReadProfileString(path_, "Bluvessa", "nothing", longValue, kCapacity),
-              longValue.substr(0, 127));
+    EXPECT_EQ(ReadProfileString(path_, "Bluvessa", "nothing", alphabet, kCapacity),
+              alphabet.substr(0, 127));
 }
 
-TEST_F(ProfileFileTest, CrlfAndCrLineEndingsReadAndAreKeptOnWrite) {
-    WriteBytes(path_, "; saved on Windows\r\n[Bluvessa]\r\nshark=1\r\norca=0\r\n");
-    EXPECT_EQ(Read("Bluvessa", "shark"), "1");
-    EXPECT_EQ(Read("Bluvessa", "orca"), "0");
-    ASSERT_TRUE(Write("Bluvessa", "orca", "1"));
-    ASSERT_TRUE(Write("Bluvessa", "whale", "1"));
-    EXPECT_EQ(ReadBytes(path_),
-              "; saved on Windows\r\n[Bluvessa]\r\nshark=1\r\norca=1\r\nwhale=1\r\n");
-
-    WriteBytes(path_, "[Bluvessa]\rshark=1\rorca=0");
-    EXPECT_EQ(Read("Bluvessa", "shark"), "1");
-    EXPECT_EQ(Read("Bluvessa", "orca"), "0");
-    ASSERT_TRUE(Write("Bluvessa", "whale", "1"));
-    EXPECT_EQ(ReadBytes(path_), "[Bluvessa]\rshark=1\rorca=0\rwhale=1\r");
-}
-
-TEST_F(ProfileFileTest, BinaryBytesAndNulsNeitherBreakReadsNorGetLostOnWrite) {
-    const std::string garbage = "\x00\xFF\xFE=\x01\x02[\x7F\x80\x00\x00="s;
-    const std::string contents = garbage + "\n[Bluvessa]\n" + garbage +
-                                 "\nshark=1\nmessagetext=ab\0cd\n"s +
-                                 "\xC3\xA9t\xC3\xA9=\xFF\xFE\n";
-    WriteBytes(path_, contents);
-
-    EXPECT_EQ(Read("Bluvessa", "shark"), "1");
-    EXPECT_EQ(Read("Bluvessa", "messagetext"), "ab");  // a NUL ends the value
-    ASSERT_TRUE(Write("Bluvessa", "shark", "0"));
-    std::string expected = contents;
-    expected.replace(expected.find("shark=1"), 7, "shark=0");
-    EXPECT_EQ(ReadBytes(path_), expected);
-}
-
-TEST_F(ProfileFileTest, VeryLongLinesAreReadPastAndKept) {
-    const std::string hugeComment = "; " + std::string(1 << 20, 'c');
-    const std::string contents =
-        hugeComment + "\n[Bluvessa]\nhuge=" + std::string(100000, 'h') + "\nshark=1\n";
-    WriteBytes(path_, contents);
-
-    EXPECT_EQ(Read("Bluvessa", "shark"), "1");
-    EXPECT_EQ(Read("Bluvessa", "huge"), std::string(127, 'h'));
-    ASSERT_TRUE(Write("Bluvessa", "orca", "1"));
-    EXPECT_EQ(ReadBytes(path_), contents + "orca=1\n");
-}
-
-TEST_F(ProfileFileTest, KeysBeforeAnySectionBelongToNone) {
-    WriteBytes(path_, "shark=1\nBluvessa=1\n");
-    EXPECT_EQ(Read("Bluvessa", "shark"), "");
-
-    ASSERT_TRUE(Write("Bluvessa", "shark", "0"));
-    EXPECT_EQ(ReadBytes(path_), "shark=1\nBluvessa=1\n[Bluvessa]\nshark=0\n");
-    EXPECT_EQ(Read("Bluvessa", "shark"), "0");
-}
-
-TEST_F(ProfileFileTest, ASectionGivenTwiceIsReadAndWrittenInItsFirstPlace) {
-    WriteBytes(path_, "[Bluvessa]\nshark=1\n\n[Other]\nx=1\n\n[BLUVESSA]\nshark=0\norca=1\n");
-    EXPECT_EQ(Read("Bluvessa", "shark"), "1");
-    EXPECT_EQ(Read("Bluvessa", "orca"), "");  // only the first section counts
-
-    ASSERT_TRUE(Write("Bluvessa", "shark", "5"));
-    ASSERT_TRUE(Write("Bluvessa", "orca", "7"));
-    EXPECT_EQ(ReadBytes(path_),
-              "[Bluvessa]\nshark=5\norca=7\n\n[Other]\nx=1\n\n[BLUVESSA]\nshark=0\norca=1\n");
-}
-
-TEST_F(ProfileFileTest, TheFirstOfDuplicateKeysIsReadAndReplaced) {
-    WriteBytes(path_, "[Bluvessa]\nspeed=10\nSPEED=20\n");
-    EXPECT_EQ(Read("Bluvessa", "speed"), "10");
-
-    ASSERT_TRUE(Write("Bluvessa", "Speed", "30"));
-    EXPECT_EQ(ReadBytes(path_), "[Bluvessa]\nspeed=30\nSPEED=20\n");
-}
-
+// A write changes its own line in place (blanks around "=" kept), adds a key
+// after its section's last entry and a section at the end, ends lines as the
+// file does, and leaves every other byte as it was.
 TEST_F(ProfileFileTest, AWriteChangesOnlyItsOwnLine) {
-    const std::string before =
-        "; settings of the undersea saver\n"
-        "[Other]\n"
-        "shark=9\n"
-        "\n"
-        "[Bluvessa]\n"
-        "# written by hand\n"
-        "shark = 1\n"
-        "orca=0\n"
-        "\n"
-        "\n"
-        "[Last]\n"
-        "x=y\n";
-    WriteBytes(path_, before);
-
-    ASSERT_TRUE(Write("Bluvessa", "shark", "0"));  // in place, blanks around "=" kept
-    ASSERT_TRUE(Write("Bluvessa", "whale", "1"));  // after the section's last entry
-    ASSERT_TRUE(Write("Fresh", "key", "value"));   // a new section at the end
-    EXPECT_EQ(ReadBytes(path_),
-              "; settings of the undersea saver\n"
-              "[Other]\n"
-              "shark=9\n"
-              "\n"
-              "[Bluvessa]\n"
-              "# written by hand\n"
-              "shark = 0\n"
-              "orca=0\n"
-              "whale=1\n"
-              "\n"
-              "\n"
-              "[Last]\n"
-              "x=y\n"
-              "[Fresh]\n"
-              "key=value\n");
-}
-
-TEST_F(ProfileFileTest, AWriteCreatesTheFileAndEndsALastLineThatHadNoEnding) {
-    ASSERT_TRUE(Write("Bluvessa", "shark", "1"));
-    EXPECT_EQ(ReadBytes(path_), "[Bluvessa]\nshark=1\n");
-
-    WriteBytes(path_, "[Bluvessa]\nshark=1");
-    ASSERT_TRUE(Write("Bluvessa", "orca", "0"));
-    EXPECT_EQ(ReadBytes(path_), "[Bluvessa]\nshark=1\norca=0\n");
-
-    WriteBytes(path_, "[Bluvessa]");
-    ASSERT_TRUE(Write("Bluvessa", "orca", "0"));
-    EXPECT_EQ(ReadBytes(path_), "[Bluvessa]\norca=0\n");
-}
-
-TEST_F(ProfileFileTest, AValueCannotBreakOutOfItsLine) {
-    ASSERT_TRUE(Write("Bluvessa", "messagetext", "hello\nshark=1\r\n[Other]"));
-    EXPECT_EQ(Read("Bluvessa", "shark"), "");
-    EXPECT_EQ(Read("Bluvessa", "messagetext"), "hello shark=1  [Other]");
-
-    ASSERT_TRUE(Write("Bluvessa", "messagetext", std::string("cut\0here", 8)));
+    struct Put {
+        const char* section;
+        const char* key;
+        std::string value;
+    };
+    std::string binaryAfter = kBinary;
+    binaryAfter.replace(binaryAfter.find("shark=1"), 7, "shark=0");
+    const struct {
+        std::optional<std::string> before;  // no file for nullopt
+        std::vector<Put> writes;
+        std::string after;
+    } cases[] = {
+        {std::nullopt, {{"Bluvessa", "shark", "1"}}, "[Bluvessa]\nshark=1\n"},
+        {"[Bluvessa]\nshark=1", {{"Bluvessa", "orca", "0"}}, "[Bluvessa]\nshark=1\norca=0\n"},
+        {"[Bluvessa]", {{"Bluvessa", "orca", "0"}}, "[Bluvessa]\norca=0\n"},
+        {"[bluVESSA]\nDolphin=1\n", {{"Bluvessa", "DOLPHIN", "0"}}, "[bluVESSA]\nDolphin=0\n"},
+        {"; saved on Windows\r\n[Bluvessa]\r\nshark=1\r\norca=0\r\n",
+         {{"Bluvessa", "orca", "1"}, {"Bluvessa", "whale", "1"}},
+         "; saved on Windows\r\n[Bluvessa]\r\nshark=1\r\norca=1\r\nwhale=1\r\n"},
+        {"[Bluvessa]\rshark=1\rorca=0",
+         {{"Bluvessa", "whale", "1"}},
+         "[Bluvessa]\rshark=1\rorca=0\rwhale=1\r"},
+        {kBinary, {{"Bluvessa", "shark", "0"}}, binaryAfter},
+        {kHuge, {{"Bluvessa", "orca", "1"}}, kHuge + "orca=1\n"},
+        {"shark=1\nBluvessa=1\n",
+         {{"Bluvessa", "shark", "0"}},
+         "shark=1\nBluvessa=1\n[Bluvessa]\nshark=0\n"},
+        {"[Bluvessa]\nshark=1\n\n[Other]\nx=1\n\n[BLUVESSA]\nshark=0\norca=1\n",
+         {{"Bluvessa", "shark", "5"}, {"Bluvessa", "orca", "7"}},
+         "[Bluvessa]\nshark=5\norca=7\n\n[Other]\nx=1\n\n[BLUVESSA]\nshark=0\norca=1\n"},
+        {"[Bluvessa]\nspeed=10\nSPEED=20\n",
+         {{"Bluvessa", "Speed", "30"}},
+         "[Bluvessa]\nspeed=30\nSPEED=20\n"},
+        {"; settings\n[Other]\nshark=9\n\n[Bluvessa]\n# by hand\nshark = "
+         "1\norca=0\n\n\n[Last]\nx=y\n",
+         {{"Bluvessa", "shark", "0"}, {"Bluvessa", "whale", "1"}, {"Fresh", "key", "value"}},
+         "; settings\n[Other]\nshark=9\n\n[Bluvessa]\n# by hand\nshark = 0\norca=0\nwhale=1\n\n\n"
+         "[Last]\nx=y\n[Fresh]\nkey=value\n"},
+        // A value cannot break out of its line.
+        {std::nullopt,
+         {{"Bluvessa", "messagetext", "hello\nshark=1\r\n[Other]"}},
+         "[Bluvessa]\nmessagetext=hello shark=1  [Other]\n"},
+    };
+    for (const auto& [before, writes, after] : cases) {
+        std::filesystem::remove(path_);
+        if (before) WriteBytes(path_, *before);
+        for (const Put& write : writes)
+            ASSERT_TRUE(Write(write.section, write.key, write.value)) << write.key;
+        EXPECT_EQ(ReadBytes(path_), after);
+    }
+    ASSERT_TRUE(Write("Bluvessa", "messagetext", "cut\0here"s));
     EXPECT_EQ(Read("Bluvessa", "messagetext"), "cut");
 }
 
