@@ -1,5 +1,7 @@
-// A tick hands the window only what changed: nothing at all when nothing
-// moves, and no more than the tiles a moving sprite covered before and after.
+// One tick as a whole: the counters move on and wrap, the frame is laid
+// back to front (background, swimmers, reef, centre piece), and the window is
+// handed only what changed: nothing at all when nothing moves, and no more
+// than the tiles a moving sprite covered before and after.
 
 #include <gtest/gtest.h>
 
@@ -72,8 +74,15 @@ TEST_F(FrameComposing, AStillSceneHandsTheWindowNothingAfterItsFirstFrame) {
 
 TEST_F(FrameComposing, AMovingSpriteHandsOnlyWhereItWasAndWhereItIs) {
     // A 20 x 10 shark facing either way: frames over an opaque (black) mask.
-    Shark = Sprite{.X = 100, .Y = 100, .Height = 10, .Width = 20, .Frames = 1,
-                   .DC = Surface(40, 20, 0xFFC0C0C0u), .Enabled = kTrue, .DX = 8, .DY = 1};
+    Shark = Sprite{.X = 100,
+                   .Y = 100,
+                   .Height = 10,
+                   .Width = 20,
+                   .Frames = 1,
+                   .DC = Surface(40, 20, 0xFFC0C0C0u),
+                   .Enabled = kTrue,
+                   .DX = 8,
+                   .DY = 1};
     platform::Bitmap* sheet = platform::FindSurface(Shark.DC);
     for (int y = 10; y < 20; ++y) std::fill_n(sheet->trueColourRow(y), 40, platform::kBlack);
     maintimer_Timer(*view_);
@@ -91,6 +100,59 @@ TEST_F(FrameComposing, AMovingSpriteHandsOnlyWhereItWasAndWhereItIs) {
     EXPECT_TRUE(Covers(tiles, handed))
         << "handed " << handed.boundingRect().x() << "," << handed.boundingRect().y() << " "
         << handed.boundingRect().width() << "x" << handed.boundingRect().height();
+}
+
+// A one-frame sheet of a flat colour over a fully opaque mask.
+platform::Handle SolidSheet(int width, int height, platform::Colour colour) {
+    platform::Bitmap sheet(width, 2 * height, platform::PixelFormat::TrueColour);
+    for (int y = 0; y < 2 * height; ++y)
+        std::fill_n(sheet.trueColourRow(y), width, y < height ? colour : platform::kBlack);
+    return platform::CreateSurface(std::move(sheet));
+}
+
+TEST_F(FrameComposing, ATickLaysTheSceneBackToFrontAndShowsIt) {
+    constexpr platform::Colour kSea = 0xFF204060u, kShark = 0xFFC0C0C0u, kReef = 0xFF806040u,
+                               kMermaid = 0xFFF0A0A0u;
+    // The reef covers the bottom 40 rows; the shark swims partly behind it;
+    // the mermaid stands in front of it.
+    Foreground = Sprite{.Height = 40, .Width = 320, .DC = Surface(320, 40, kReef)};
+    ForegroundMaskDC = Surface(320, 40, platform::kBlack);
+    Shark = Sprite{.X = 10,
+                   .Y = 190,
+                   .Height = 20,
+                   .Width = 40,
+                   .Frames = 1,
+                   .DC = SolidSheet(40, 20, kShark),
+                   .Enabled = kTrue,
+                   .DX = 8,
+                   .DY = 1};
+    CenterPiece.Choice = 5;
+    Mermaid = Sprite{.X = 100,
+                     .Y = 190,
+                     .Height = 30,
+                     .Width = 20,
+                     .Frames = 1,
+                     .DC = SolidSheet(20, 30, kMermaid)};
+    LongTick = 1000;
+    ShortTick = 100;
+    maintimer_Timer(*view_);
+    EXPECT_EQ(LongTick, 0);
+    EXPECT_EQ(ShortTick, 0);
+
+    const platform::Bitmap& window = *platform::FindSurface(view_->FormDC());
+    struct Spot {
+        int x, y;
+        platform::Colour colour;
+    };
+    for (const Spot& spot :
+         {Spot{5, 5, kSea}, Spot{20, 195, kShark}, Spot{20, 205, kReef}, Spot{105, 195, kMermaid},
+          Spot{105, 215, kMermaid}, Spot{300, 230, kReef}})
+        EXPECT_EQ(window.colourAt(spot.x, spot.y), spot.colour) << spot.x << "," << spot.y;
+    maintimer_Timer(*view_);
+    EXPECT_EQ(LongTick, 1);
+    EXPECT_EQ(ShortTick, 1);
+    EXPECT_EQ(window.colourAt(12, 195), kSea) << "the shark's old place was not restored";
+    EXPECT_EQ(window.colourAt(30, 196), kShark) << "the shark was not drawn where it swam";
 }
 
 }  // namespace

@@ -74,15 +74,33 @@ TEST_F(BitmapFileTest, PalettePicturesStayIndexedWithTheirTable) {
     EXPECT_EQ(deep.format(), PixelFormat::TrueColour);
 }
 
+// An index beyond the colour table reads as the table's first colour, never
+// as a colour the table does not hold.
+TEST_F(BitmapFileTest, AnIndexOutsideTheColourTableShowsItsFirstColour) {
+    BmpSpec spec{.width = 3, .height = 1, .bitsPerPixel = 8};
+    spec.colourTable = {0xFF0000, 0x00FF00};
+    spec.pixels = {1, 2, 3};
+    const Bitmap bitmap = platform::LoadBitmapFile(Write("index.bmp", test::BuildBmp(spec)));
+    EXPECT_EQ(bitmap.colourAt(0, 0), 0xFF00FF00u);
+    EXPECT_EQ(bitmap.colourAt(1, 0), 0xFFFF0000u);
+    EXPECT_EQ(bitmap.colourAt(2, 0), 0xFFFF0000u);
+}
+
 TEST_F(BitmapFileTest, DamagedFilesBecomeTheEmptyDefaultPicture) {
     const std::vector<std::uint8_t> good = test::BuildBmp(ThreeByTwo(24, false));
 
+    // Each damaged file is refused with a word on what is wrong with it.
     auto expectEmpty = [&](const std::string& what, std::vector<std::uint8_t> bytes) {
-        const Bitmap bitmap = platform::LoadBitmapFile(Write("bad.bmp", bytes));
+        std::string problem;
+        const Bitmap bitmap = platform::LoadBitmapFile(Write("bad.bmp", bytes), &problem);
         EXPECT_TRUE(bitmap.isEmptyDefault()) << what;
         EXPECT_EQ(bitmap.width(), 1) << what;
         EXPECT_EQ(bitmap.format(), PixelFormat::Mono) << what;
+        EXPECT_FALSE(problem.empty()) << what;
     };
+    std::string problem = "left over";
+    platform::LoadBitmapFile(Write("good.bmp", good), &problem);
+    EXPECT_EQ(problem, "");
     expectEmpty("empty file", {});
     expectEmpty("truncated pixels", {good.begin(), good.end() - 5});
     expectEmpty("truncated header", {good.begin(), good.begin() + 20});
@@ -107,8 +125,9 @@ TEST_F(BitmapFileTest, DamagedFilesBecomeTheEmptyDefaultPicture) {
     std::vector<std::uint8_t> depth = good;
     depth[28] = 7;
     expectEmpty("impossible depth", depth);
-    EXPECT_TRUE(
-        platform::LoadBitmapFile(dir_.filePath("missing.bmp").toStdString()).isEmptyDefault());
+    EXPECT_TRUE(platform::LoadBitmapFile(dir_.filePath("missing.bmp").toStdString(), &problem)
+                    .isEmptyDefault());
+    EXPECT_EQ(problem, "is missing");
     EXPECT_TRUE(platform::LoadBitmapFile(dir_.path().toStdString()).isEmptyDefault());
 }
 

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QPoint>
+#include <string>
+
+#include "platform/scaling.h"
+
 namespace bv::platform {
 namespace {
 
@@ -155,43 +160,63 @@ TEST(SetPixel, WritesInsideAndIgnoresOutside) {
     EXPECT_EQ(target.colourAt(0, 0), kBlack);
 }
 
-}  // namespace
-}  // namespace bv::platform
-
-namespace bv::platform {
-namespace {
-
-// The one-pass sprite drawing must give exactly what the two raster operations give.
-TEST(MaskedPaint, MatchesMaskThenImageEverywhereIncludingClipped) {
-    Bitmap sheet(12, 8, PixelFormat::TrueColour);
-    unsigned seed = 1;
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 12; ++x) {
+Bitmap Noise(int w, int h, unsigned seed) {
+    Bitmap bitmap(w, h, PixelFormat::TrueColour);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
             seed = seed * 1103515245u + 12345u;
-            sheet.trueColourRow(y)[x] = 0xFF000000u | (seed >> 8);
+            bitmap.trueColourRow(y)[x] = 0xFF000000u | (seed >> 8);
         }
-    for (int x : {-5, 0, 3, 7}) {
-        for (int y : {-3, 0, 2, 5}) {
-            Bitmap fused = Numbered(8, 6);
-            Bitmap twoPasses = Numbered(8, 6);
-            MaskedPaint(fused, x, y, 6, 4, &sheet, 6, 4, &sheet, 0, 0);
-            BitBlt(twoPasses, x, y, 6, 4, &sheet, 6, 4, SRCAND);
-            BitBlt(twoPasses, x, y, 6, 4, &sheet, 0, 0, SRCPAINT);
-            for (int py = 0; py < 6; ++py)
-                for (int px = 0; px < 8; ++px)
-                    ASSERT_EQ(fused.colourAt(px, py), twoPasses.colourAt(px, py))
-                        << "at " << px << "," << py << " drawing at " << x << "," << y;
+    return bitmap;
+}
+
+void ExpectSame(const Bitmap& a, const Bitmap& b, const std::string& what) {
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            ASSERT_EQ(a.colourAt(x, y), b.colourAt(x, y)) << what << " at " << x << "," << y;
+}
+
+// The one-pass sprite drawing, vector loop included (blocks wider than a
+// vector), must give exactly what the two raster operations give, clipped
+// at every edge, also when the mask block runs off its picture.
+TEST(MaskedPaint, MatchesMaskThenImageEverywhereIncludingClipped) {
+    const Bitmap sheet = Noise(48, 40, 1);
+    struct Draw {
+        int x, y, maskX;
+    };
+    for (const Draw& d : {Draw{-13, -7, 24}, Draw{0, 0, 24}, Draw{5, 3, 24}, Draw{21, 17, 24},
+                          Draw{30, 25, 24}, Draw{4, 4, 37}}) {
+        Bitmap fused = Numbered(40, 30);
+        Bitmap twoPasses = Numbered(40, 30);
+        MaskedPaint(fused, d.x, d.y, 24, 20, &sheet, d.maskX, 20, &sheet, 0, 0);
+        BitBlt(twoPasses, d.x, d.y, 24, 20, &sheet, d.maskX, 20, SRCAND);
+        BitBlt(twoPasses, d.x, d.y, 24, 20, &sheet, 0, 0, SRCPAINT);
+        ExpectSame(fused, twoPasses,
+                   "drawing at " + std::to_string(d.x) + "," + std::to_string(d.y));
+    }
+}
+
+// Each source pixel becomes a scale x scale block, whole blocks only, clipped
+// at every edge of both pictures.
+TEST(ScaleUp, EveryPixelBecomesAWholeBlock) {
+    const Bitmap source = Numbered(21, 13);
+    for (int scale = 1; scale <= 4; ++scale) {
+        for (const QPoint& at : {QPoint(0, 0), QPoint(-5, -3), QPoint(9, 7)}) {
+            Bitmap scaled = Filled(50, 40, kBlue);
+            ScaleUp(scaled, at.x() * scale, at.y() * scale, source, 2, 1, 17, 11, scale);
+            Bitmap expected = Filled(50, 40, kBlue);
+            for (int y = 0; y < 11; ++y)
+                for (int x = 0; x < 17; ++x) {
+                    const int left = (at.x() + x) * scale, top = (at.y() + y) * scale;
+                    if (left < 0 || top < 0 || left + scale > 50 || top + scale > 40) continue;
+                    for (int dy = 0; dy < scale; ++dy)
+                        for (int dx = 0; dx < scale; ++dx)
+                            expected.trueColourRow(top + dy)[left + dx] =
+                                source.colourAt(2 + x, 1 + y);
+                }
+            ExpectSame(scaled, expected, "scale " + std::to_string(scale));
         }
     }
-    // A mask block that runs off its picture while the image block does not.
-    Bitmap fused = Numbered(8, 6);
-    Bitmap twoPasses = Numbered(8, 6);
-    MaskedPaint(fused, 1, 1, 6, 4, &sheet, 9, 4, &sheet, 0, 0);
-    BitBlt(twoPasses, 1, 1, 6, 4, &sheet, 9, 4, SRCAND);
-    BitBlt(twoPasses, 1, 1, 6, 4, &sheet, 0, 0, SRCPAINT);
-    for (int py = 0; py < 6; ++py)
-        for (int px = 0; px < 8; ++px)
-            ASSERT_EQ(fused.colourAt(px, py), twoPasses.colourAt(px, py));
 }
 
 }  // namespace
