@@ -10,6 +10,7 @@
 
 #include "media_files.h"
 #include "sound/midi_file_check.h"
+#include "test_support.h"
 
 using namespace media_test;
 
@@ -35,29 +36,32 @@ struct SongFacts {
     std::uint32_t endTick = 0;
 };
 
+std::string songBytes(int number) {
+    return bv::test::ReadBytes(
+        (mediaDir() / ("bv_song" + std::to_string(number) + ".Mid")).string());
+}
+
 SongFacts readSong(int number) {
-    const auto bytes = readBytes(mediaDir() / ("bv_song" + std::to_string(number) + ".Mid"));
+    const std::string bytes = songBytes(number);
     SongFacts song;
     std::pair<std::uint32_t, int> metre{4, 2};  // numerator, power of two of the denominator
-    const auto header = bv::WalkMidiFile(
-        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-        [&](const bv::MidiFileEvent& e) {
-            song.endTick = std::max(song.endTick, e.tick);
-            const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(e.data[i]); };
-            if (e.status == 0xFF && e.metaType == 0x03 && e.track == 0) song.title = e.data;
-            if (e.status == 0xFF && e.metaType == 0x51)
-                song.beatsPerMinute[e.tick] = 60e6 / ((byte(0) << 16) | (byte(1) << 8) | byte(2));
-            if (e.status == 0xFF && e.metaType == 0x58) metre = {byte(0), byte(1)};
-            const int kind = e.status & 0xF0;
-            const int channel = e.status & 0x0F;
-            if (kind == 0xC0) song.programs.insert(byte(0));
-            if (kind == 0x90 && byte(1) > 0) {
-                song.noteChannels.insert(channel);
-                song.notes.push_back({e.tick, true, channel, byte(0), byte(1)});
-            } else if (kind == 0x80 || kind == 0x90) {
-                song.notes.push_back({e.tick, false, channel, byte(0), 0});
-            }
-        });
+    const auto header = bv::WalkMidiFile(bytes, [&](const bv::MidiFileEvent& e) {
+        song.endTick = std::max(song.endTick, e.tick);
+        const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(e.data[i]); };
+        if (e.status == 0xFF && e.metaType == 0x03 && e.track == 0) song.title = e.data;
+        if (e.status == 0xFF && e.metaType == 0x51)
+            song.beatsPerMinute[e.tick] = 60e6 / ((byte(0) << 16) | (byte(1) << 8) | byte(2));
+        if (e.status == 0xFF && e.metaType == 0x58) metre = {byte(0), byte(1)};
+        const int kind = e.status & 0xF0;
+        const int channel = e.status & 0x0F;
+        if (kind == 0xC0) song.programs.insert(byte(0));
+        if (kind == 0x90 && byte(1) > 0) {
+            song.noteChannels.insert(channel);
+            song.notes.push_back({e.tick, true, channel, byte(0), byte(1)});
+        } else if (kind == 0x80 || kind == 0x90) {
+            song.notes.push_back({e.tick, false, channel, byte(0), 0});
+        }
+    });
     EXPECT_TRUE(header) << "bv_song" << number << ".Mid is not a well-formed MIDI file";
     if (!header) return song;
     song.header = *header;
@@ -155,10 +159,10 @@ TEST_P(Song, NoEightBarPassageIsPlayedMoreThanTwice) {
 INSTANTIATE_TEST_SUITE_P(Pack, Song, ::testing::Range(0, 6));
 
 TEST(Songs, AreSixDifferentPiecesWithTheirOwnTitles) {
-    std::set<std::vector<std::uint8_t>> distinct;
+    std::set<std::string> distinct;
     std::set<std::string> titles;
     for (int n = 0; n < 6; ++n) {
-        distinct.insert(readBytes(mediaDir() / ("bv_song" + std::to_string(n) + ".Mid")));
+        distinct.insert(songBytes(n));
         titles.insert(readSong(n).title);
     }
     EXPECT_EQ(distinct.size(), 6u);
