@@ -80,7 +80,7 @@ TEST(Facing, EverySwimmerHeadsTheWayItsStripSwims) {
         const bool firstRight = kFirstStripRight.contains(s.file);
         std::ostringstream wrong;
         for (int k = 0; k < s.columns; ++k) {
-            const bool right = firstRight == (k < s.frames);
+            const bool right = firstRight == (k < s.columns / 2);
             const double lead = heading(sheet, s.mask(k), s.file == kUpright) * (right ? 1 : -1);
             if (lead < kClearLead) wrong << " frame " << k << " (" << lead << ")";
         }

@@ -86,14 +86,14 @@ const Catalogue& catalogue() {
             const int maskRow = &r == &bv::ScubaDude                 ? 0
                                 : r.FileName == bv::Clam(1).FileName ? bv::Clam(1).Height
                                                                      : r.Height;
+            const int columns = strips * std::max<int>(r.Frames, highest[&r] + 1);
             SheetSpec spec{r.FileName.substr(3, r.FileName.size() - 7),
                            r.FileName,
                            r.SrcX,
                            r.Width,
                            r.Height,
-                           r.Frames,
                            strips,
-                           strips * std::max<int>(r.Frames, highest[&r] + 1),
+                           columns,
                            maskRow};
             int sameSheet = 0;
             for (const SheetSpec& s : out.sheets) {

@@ -24,7 +24,6 @@ struct SheetSpec {
     int srcX;
     int frameWidth;
     int frameHeight;
-    int frames;  // per strip, as the catalogue sets it
     int strips;  // 2 for a swimmer that turns round
     int columns;
     int maskRow;

@@ -75,23 +75,18 @@ TEST(Pictures, BackgroundsAreFullPicturesCalmWhereThePiecesStand) {
     EXPECT_EQ(distinct.size(), 3u);
 }
 
-TEST(Pictures, PaletteIsASmallPicture) {
-    const QImage image = loadPicture("bv_palette.bmp");
-    EXPECT_FALSE(image.isNull());
-    EXPECT_LE(image.width(), 64);
-    EXPECT_LE(image.height(), 64);
-}
-
-TEST(Pictures, PreviewIsEightFramesInOneRow) {
-    const QImage image = loadPicture("bv_preview.bmp");
-    ASSERT_EQ(image.size(), QSize(824, 102));
+// The palette is a small picture; the preview miniature eight frames of
+// 103 x 102 in a row that move; the dialog's stills full 181 x 167 pictures
+// over an all-black (opaque) mask.
+TEST(Pictures, PaletteMiniatureAndDialogStillsFillTheirBoxes) {
+    const QImage palette = loadPicture("bv_palette.bmp");
+    EXPECT_TRUE(!palette.isNull() && palette.width() <= 64 && palette.height() <= 64);
+    const QImage preview = loadPicture("bv_preview.bmp");
+    ASSERT_EQ(preview.size(), QSize(824, 102));
     for (int k = 0; k < 8; ++k)
-        EXPECT_GT(distinctColours(image.copy(k * 103, 0, 103, 102)), 50) << "frame " << k;
-    EXPECT_NE(image.copy(0, 0, 103, 102), image.copy(103, 0, 103, 102))
+        EXPECT_GT(distinctColours(preview.copy(k * 103, 0, 103, 102)), 50) << "frame " << k;
+    EXPECT_NE(preview.copy(0, 0, 103, 102), preview.copy(103, 0, 103, 102))
         << "the miniature does not move";
-}
-
-TEST(Pictures, DialogStillsAreOpaqueFullBoxPictures) {
     for (const char* file :
          {"bv_previewscenery.bmp", "bv_previewother.bmp", "bv_backgroundpreview1.bmp",
           "bv_backgroundpreview2.bmp", "bv_backgroundpreview3.bmp", "bv_foregroundpreview0.bmp"}) {
