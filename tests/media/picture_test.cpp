@@ -5,17 +5,11 @@
 #include <set>
 
 #include "media_files.h"
-#include "sheet_checks.h"
+#include "test_support.h"
 
 using namespace media_test;
 
 namespace {
-
-int bitsPerPixel(const std::string& file) {
-    const auto bytes = readBytes(mediaDir() / file);
-    if (bytes.size() < 30 || bytes[0] != 'B' || bytes[1] != 'M') return 0;
-    return bytes[28] | (bytes[29] << 8);
-}
 
 int distinctColours(const QImage& image) {
     std::set<QRgb> colours;
@@ -26,9 +20,10 @@ int distinctColours(const QImage& image) {
 
 TEST(Pictures, EveryBitmapIsTwentyFourBit) {
     for (const auto& entry : std::filesystem::directory_iterator(mediaDir())) {
-        if (entry.path().extension() == ".bmp") {
-            EXPECT_EQ(bitsPerPixel(entry.path().filename().string()), 24) << entry.path();
-        }
+        if (entry.path().extension() != ".bmp") continue;
+        EXPECT_EQ(bv::test::ReadBytes(entry.path().string()).substr(0, 30).substr(28),
+                  std::string("\x18\0", 2))
+            << entry.path();
     }
 }
 
@@ -36,16 +31,6 @@ const char* const kBackgrounds[] = {"bv_background1.bmp", "bv_background2.bmp",
                                     "bv_background3.bmp"};
 // The scene scales a backdrop to cover the screen, cropping the overflow.
 const QSize kBackdrop(2560, 1440);
-
-TEST(Pictures, BackgroundsAreFullPictures) {
-    for (const char* file : kBackgrounds) {
-        const QImage image = loadPicture(file);
-        EXPECT_EQ(image.size(), kBackdrop) << file;
-        EXPECT_GT(distinctColours(image), 500) << file << " looks flat";
-    }
-    EXPECT_NE(loadPicture("bv_background1.bmp"), loadPicture("bv_background2.bmp"));
-    EXPECT_NE(loadPicture("bv_background2.bmp"), loadPicture("bv_background3.bmp"));
-}
 
 double luminanceSpread(const QImage& image, QRect block) {
     double sum = 0;
@@ -60,16 +45,21 @@ double luminanceSpread(const QImage& image, QRect block) {
     return std::sqrt(std::max(0.0, squares / n - (sum / n) * (sum / n)));
 }
 
+// Full pictures, each its own, that the scene scales to cover the screen.
 // The pillars, the fishing sign and the centre piece stand in front of the
 // sea bed's middle, whatever the screen's shape: there a backdrop holds soft
 // sand and haze only, no edges, teeth or bright objects behind them.
-TEST(Pictures, BackgroundsAreCalmWhereThePiecesStand) {
+TEST(Pictures, BackgroundsAreFullPicturesCalmWhereThePiecesStand) {
     const QRect calm(kBackdrop.width() / 2 - 400, kBackdrop.height() * 6 / 10, 800,
                      kBackdrop.height() * 4 / 10);
     constexpr int block = 40;
+    std::set<QByteArray> distinct;
     for (const char* file : kBackgrounds) {
         const QImage image = loadPicture(file);
         ASSERT_EQ(image.size(), kBackdrop) << file;
+        EXPECT_GT(distinctColours(image), 500) << file << " looks flat";
+        distinct.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                                   static_cast<int>(image.sizeInBytes())));
         double worst = 0;
         QPoint where;
         for (int y = calm.top(); y + block <= calm.bottom() + 1; y += block)
@@ -82,25 +72,21 @@ TEST(Pictures, BackgroundsAreCalmWhereThePiecesStand) {
             }
         EXPECT_LT(worst, 12.0) << file << " is busy around " << where.x() << ", " << where.y();
     }
+    EXPECT_EQ(distinct.size(), 3u);
 }
 
-TEST(Pictures, PaletteIsASmallPicture) {
-    const QImage image = loadPicture("bv_palette.bmp");
-    EXPECT_FALSE(image.isNull());
-    EXPECT_LE(image.width(), 64);
-    EXPECT_LE(image.height(), 64);
-}
-
-TEST(Pictures, PreviewIsEightFramesInOneRow) {
-    const QImage image = loadPicture("bv_preview.bmp");
-    ASSERT_EQ(image.size(), QSize(824, 102));
+// The palette is a small picture; the preview miniature eight frames of
+// 103 x 102 in a row that move; the dialog's stills full 181 x 167 pictures
+// over an all-black (opaque) mask.
+TEST(Pictures, PaletteMiniatureAndDialogStillsFillTheirBoxes) {
+    const QImage palette = loadPicture("bv_palette.bmp");
+    EXPECT_TRUE(!palette.isNull() && palette.width() <= 64 && palette.height() <= 64);
+    const QImage preview = loadPicture("bv_preview.bmp");
+    ASSERT_EQ(preview.size(), QSize(824, 102));
     for (int k = 0; k < 8; ++k)
-        EXPECT_GT(distinctColours(image.copy(k * 103, 0, 103, 102)), 50) << "frame " << k;
-    EXPECT_NE(image.copy(0, 0, 103, 102), image.copy(103, 0, 103, 102))
+        EXPECT_GT(distinctColours(preview.copy(k * 103, 0, 103, 102)), 50) << "frame " << k;
+    EXPECT_NE(preview.copy(0, 0, 103, 102), preview.copy(103, 0, 103, 102))
         << "the miniature does not move";
-}
-
-TEST(Pictures, DialogStillsAreOpaqueFullBoxPictures) {
     for (const char* file :
          {"bv_previewscenery.bmp", "bv_previewother.bmp", "bv_backgroundpreview1.bmp",
           "bv_backgroundpreview2.bmp", "bv_backgroundpreview3.bmp", "bv_foregroundpreview0.bmp"}) {
@@ -123,62 +109,52 @@ QRgb maskOver(const QImage& mask, int x, int y) {
     return mask.pixel((x + kMaskLead) % mask.width(), y);
 }
 
-TEST(Reef, PictureAndMaskLineUpOnScreen) {
-    const QImage picture = loadPicture("bv_foreground0.bmp");
-    const QImage mask = loadPicture("bv_foregroundmask0.bmp");
-    ASSERT_EQ(picture.size(), QSize(784, 247));
-    ASSERT_EQ(mask.size(), QSize(784, 247));
-    EXPECT_EQ(maskIsBlackAndWhite(mask, mask.rect()), "");
-    int opaque = 0;
-    for (int y = 0; y < 247; ++y)
-        for (int x = 0; x < 784; ++x) {
-            const QRgb m = maskOver(mask, x, y);
-            opaque += isBlack(m);
-            ASSERT_FALSE(isWhite(m) && !isBlack(picture.pixel(x, y)))
-                << "reef lit under a clear mask at " << x << ", " << y;
-        }
-    // Corals and rocks along the bottom, open water above them.
-    EXPECT_GT(opaque, 784 * 247 / 4);
-    for (int x = 0; x < 784; ++x) {
-        EXPECT_TRUE(isWhite(mask.pixel(x, 0)) || x % 97 != 0)
-            << "column " << x << " closed at the top";
-        EXPECT_TRUE(isBlack(mask.pixel(x, 246))) << "column " << x << " open at the bottom";
-    }
-}
-
 int colourDistance(QRgb p, QRgb q) {
     return std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
            std::abs(qBlue(p) - qBlue(q));
 }
 
-// The scene repeats the reef side by side: its last column runs on into its
-// first, in picture and mask alike, with nothing cut off at the join.
-TEST(Reef, RunsOnAcrossTheJoin) {
+// The reef, of the catalogue's size, with its mask as laid on screen: no
+// reef pixel lit under a clear mask pixel, corals and rocks along the bottom
+// and open water above. The scene repeats it side by side: its last column
+// runs on into its first, in picture and mask alike. The clams are drawn
+// over it at fixed places (in reef coordinates: its top at the screen's
+// bottom less its height, its x0 at the screen's centre less half its
+// width): each needs rock all along the row under its bottom edge.
+TEST(Reef, LinesUpWithItsMaskRunsOnAndCarriesTheClams) {
     const QImage picture = loadPicture("bv_foreground0.bmp");
     const QImage mask = loadPicture("bv_foregroundmask0.bmp");
-    ASSERT_EQ(picture.size(), QSize(784, 247));
-    ASSERT_EQ(mask.size(), QSize(784, 247));
-    for (int y = 0; y < 247; ++y) {
-        EXPECT_EQ(isBlack(maskOver(mask, 783, y)), isBlack(maskOver(mask, 0, y)))
+    const QSize reef = reefSize();
+    ASSERT_EQ(picture.size(), reef);
+    ASSERT_EQ(mask.size(), reef);
+    const int w = reef.width();
+    const int h = reef.height();
+    int opaque = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const QRgb m = maskOver(mask, x, y);
+            opaque += isBlack(m);
+            ASSERT_TRUE(isBlack(m) || isWhite(m)) << "mask grey at " << x << ", " << y;
+            ASSERT_FALSE(isWhite(m) && !isBlack(picture.pixel(x, y)))
+                << "reef lit under a clear mask at " << x << ", " << y;
+        }
+    EXPECT_GT(opaque, w * h / 4);
+    for (int x = 0; x < w; ++x) {
+        EXPECT_TRUE(isWhite(mask.pixel(x, 0)) || x % 97 != 0)
+            << "column " << x << " closed at the top";
+        EXPECT_TRUE(isBlack(mask.pixel(x, h - 1))) << "column " << x << " open at the bottom";
+    }
+    for (int y = 0; y < h; ++y) {
+        EXPECT_EQ(isBlack(maskOver(mask, w - 1, y)), isBlack(maskOver(mask, 0, y)))
             << "the mask breaks at row " << y;
-        EXPECT_LE(colourDistance(picture.pixel(783, y), picture.pixel(0, y)), 40)
+        EXPECT_LE(colourDistance(picture.pixel(w - 1, y), picture.pixel(0, y)), 40)
             << "the picture breaks at row " << y;
     }
-}
-
-// The clams are drawn over the reef at fixed places (in reef coordinates:
-// the reef's top at the screen's bottom less 247, its x0 at the screen's
-// centre less 392): each needs rock all along the row under its bottom edge.
-TEST(Reef, ClamsRestOnRock) {
-    const QImage mask = loadPicture("bv_foregroundmask0.bmp");
-    ASSERT_EQ(mask.size(), QSize(784, 247));
-    const QRect clams[] = {{640, 63, 40, 27}, {576, 87, 30, 19}, {650, 127, 30, 19}};
-    for (const QRect& clam : clams) {
-        const int under = clam.top() + clam.height();
+    for (const QRect& clam :
+         {QRect(640, 63, 40, 27), QRect(576, 87, 30, 19), QRect(650, 127, 30, 19)})
         for (int x = clam.left(); x <= clam.right(); ++x)
-            EXPECT_TRUE(isBlack(maskOver(mask, x, under)))
+            EXPECT_TRUE(isBlack(maskOver(mask, x, clam.bottom() + 1)))
                 << "the clam at " << clam.x() << ", " << clam.y() << " floats above column " << x;
-    }
 }
 
 }  // namespace

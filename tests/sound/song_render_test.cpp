@@ -4,16 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
-#include "platform/case_insensitive_path.h"
-#include "platform/whole_file.h"
+#include "sound/load_sound.h"
 #include "sound/media_control.h"
-#include "sound/midi_file_check.h"
 #include "sound/soundfont_search.h"
 #include "sound/wave_format.h"
+#include "sound/wave_player.h"
 #include "sound_test_support.h"
-#include "test_media.h"
 
 namespace bv {
 namespace {
@@ -24,67 +21,37 @@ constexpr int kAudiblePeak = 300;
 // Dither alone, with room to spare.
 constexpr int kSilentPeak = 30;
 
-class SongRender : public test::SoundTest {
-protected:
-    // Opens and plays song bytes and returns the loudest sample of its first second.
-    int FirstSecondPeak(const std::string& song) {
-        EXPECT_EQ(device().Open("song0", song), kMediaOk);
-        EXPECT_EQ(device().Play("song0"), kMediaOk);
-        return RenderPeak(1.0);
-    }
-};
+class SongRender : public test::SoundTest {};
 
-TEST_F(SongRender, NothingPlayingIsSilence) {
+// Nothing playing is silence; a song is heard from its first second; a
+// stopped song's released notes fade out to silence.
+TEST_F(SongRender, ASongIsHeardUntilItIsStopped) {
     ASSERT_TRUE(device().HasSoundFont()) << "install the General MIDI soundfont (timgm6mb)";
     EXPECT_LT(RenderPeak(1.0), kSilentPeak);
-}
-
-TEST_F(SongRender, AGeneratedSongIsHeard) {
-    ASSERT_TRUE(device().HasSoundFont()) << "install the General MIDI soundfont (timgm6mb)";
-    EXPECT_GT(FirstSecondPeak(test::TinySong(800)), kAudiblePeak);
-}
-
-TEST_F(SongRender, AStoppedSongFallsSilent) {
-    ASSERT_TRUE(device().HasSoundFont());
-    FirstSecondPeak(test::TinySong(60000));
+    ASSERT_EQ(device().Open("song0", test::TinySong(60000)), kMediaOk);
+    ASSERT_EQ(device().Play("song0"), kMediaOk);
+    EXPECT_GT(RenderPeak(1.0), kAudiblePeak);
     ASSERT_EQ(device().Stop("song0"), kMediaOk);
-    RenderPeak(2.0);  // the released notes fade out
+    RenderPeak(2.0);
     EXPECT_LT(RenderPeak(0.5), kSilentPeak);
 }
 
-// The bytes of a song of the generated media pack; nothing when there is no pack.
-std::optional<std::string> MediaPackSong(int song) {
-    const auto file = FindFileIgnoringCase(std::string(BLUVESSA_MEDIA_PACK_DIR) + "bv_song" +
-                                           std::to_string(song) + ".Mid");
-    if (!file) return std::nullopt;
-    return ReadWholeFile(*file).bytes;
-}
-
-TEST_F(SongRender, TheMediaPackFirstSongIsHeard) {
-    const auto song = MediaPackSong(0);
-    if (!song) GTEST_SKIP() << "the media pack has not been generated";
-    ASSERT_TRUE(device().HasSoundFont()) << "install the General MIDI soundfont (timgm6mb)";
-    EXPECT_GT(FirstSecondPeak(*song), kAudiblePeak);
-}
-
-TEST_F(SongRender, EveryMediaPackSongPassesTheCheck) {
-    if (!MediaPackSong(0)) GTEST_SKIP() << "the media pack has not been generated";
-    for (int number = 0; number < 6; ++number) {
-        const auto song = MediaPackSong(number);
-        ASSERT_TRUE(song) << "bv_song" << number << ".Mid";
-        EXPECT_TRUE(IsWellFormedMidi(*song)) << "bv_song" << number << ".Mid";
-    }
-}
-
+// The level of a stretch of 16-bit sound, in decibels of full scale.
 struct Loudness {
-    double rmsDecibels;   // of full scale
-    double peakDecibels;  // of full scale
-};
+    double sumOfSquares = 0;
+    std::size_t count = 0;
+    int peak = 0;
 
-Loudness LoudnessOf(double sumOfSquares, std::size_t samples, int peak) {
-    return {10 * std::log10(std::max(sumOfSquares, 1.0) / double(samples) / (32768.0 * 32768.0)),
-            20 * std::log10(std::max(peak, 1) / 32768.0)};
-}
+    void Add(int sample) {
+        sumOfSquares += double(sample) * sample;
+        ++count;
+        peak = std::max(peak, std::abs(sample));
+    }
+    double Rms() const {
+        return 10 * std::log10(std::max(sumOfSquares, 1.0) / double(count) / (32768.0 * 32768.0));
+    }
+    double Peak() const { return 20 * std::log10(std::max(peak, 1) / 32768.0); }
+};
 
 // What is measured: the first 40 seconds of a song (its opening and first
 // full section or two), as the program plays it: the sequencer's own
@@ -94,65 +61,53 @@ Loudness LoudnessOf(double sumOfSquares, std::size_t samples, int peak) {
 // matching the stretches matches the songs; rendering all six whole songs
 // here would take half a minute.
 Loudness RenderedOpening(SequencerDevice& device, const std::string& song) {
-    constexpr int kSeconds = 40;
     EXPECT_EQ(device.Open("song", song), kMediaOk);
     EXPECT_EQ(device.Play("song"), kMediaOk);
     std::vector<std::int16_t> buffer(2 * static_cast<std::size_t>(device.SampleRate()));
-    double sumOfSquares = 0;
-    int peak = 0;
-    for (int second = 0; second < kSeconds; ++second) {
+    Loudness loudness;
+    for (int second = 0; second < 40; ++second) {
         device.RenderS16(buffer);
-        for (const std::int16_t s : buffer) {
-            sumOfSquares += double(s) * s;
-            peak = std::max(peak, std::abs(static_cast<int>(s)));
-        }
+        for (const std::int16_t s : buffer) loudness.Add(s);
     }
     std::string mode;
     device.Mode("song", mode);
     EXPECT_EQ(mode, "playing") << "a song shorter than the stretch measured";
     device.Close("song");
-    return LoudnessOf(sumOfSquares, kSeconds * buffer.size(), peak);
+    return loudness;
 }
 
 // The six songs stand within a decibel of each other, loud enough to hear
 // without turning up and with their peaks short of full scale; the sound
-// effect, played instead of the music, stands at their level too.
+// effect, loaded and played as the program does instead of the music,
+// stands at their level too.
 TEST_F(SongRender, TheMediaPackSongsAndEffectShareOneLoudness) {
-    if (!MediaPackSong(0)) GTEST_SKIP() << "the media pack has not been generated";
+    const std::string pack = BLUVESSA_MEDIA_PACK_DIR;
+    if (test::ReadBytes(pack + "bv_song0.Mid").empty()) GTEST_SKIP() << "no media pack made";
     ASSERT_TRUE(device().HasSoundFont()) << "install the General MIDI soundfont (timgm6mb)";
     std::vector<double> levels;
     for (int number = 0; number < 6; ++number) {
-        const auto song = MediaPackSong(number);
-        ASSERT_TRUE(song);
-        const Loudness loudness = RenderedOpening(device(), *song);
-        levels.push_back(loudness.rmsDecibels);
-        EXPECT_GT(loudness.rmsDecibels, -28.0) << "bv_song" << number << " is too quiet";
-        EXPECT_LT(loudness.peakDecibels, -1.0) << "bv_song" << number << " peaks too high";
+        const std::string song =
+            test::ReadBytes(pack + "bv_song" + std::to_string(number) + ".Mid");
+        const Loudness loudness = RenderedOpening(device(), song);
+        levels.push_back(loudness.Rms());
+        EXPECT_GT(loudness.Rms(), -28.0) << "bv_song" << number << " is too quiet";
+        EXPECT_LT(loudness.Peak(), -1.0) << "bv_song" << number << " peaks too high";
     }
     const auto [quietest, loudest] = std::minmax_element(levels.begin(), levels.end());
     EXPECT_LE(*loudest - *quietest, 1.0)
         << "songs from " << *quietest << " to " << *loudest << " dB";
 
-    const auto file = FindFileIgnoringCase(std::string(BLUVESSA_MEDIA_PACK_DIR) + "bv_soundfx.wav");
-    ASSERT_TRUE(file);
-    const std::string image = ReadWholeFile(*file).bytes;
+    const std::string image = LoadSound(pack + "bv_soundfx.wav");
+    EXPECT_TRUE(PlayLoopingWave(image));
     const auto wave = ParseWave(image);
     ASSERT_TRUE(wave && wave->bitsPerSample == 16);
-    double sumOfSquares = 0;
-    int peak = 0;
-    const std::size_t count = wave->samples.size() / 2;
-    for (std::size_t i = 0; i < count; ++i) {
-        const auto low = static_cast<std::uint8_t>(wave->samples[2 * i]);
-        const auto high = static_cast<std::uint8_t>(wave->samples[2 * i + 1]);
-        const int s = static_cast<std::int16_t>(low | (high << 8));
-        sumOfSquares += double(s) * s;
-        peak = std::max(peak, std::abs(s));
-    }
-    const Loudness effect = LoudnessOf(sumOfSquares, count, peak);
-    const double songs = (*loudest + *quietest) / 2;
+    Loudness effect;
+    for (std::size_t i = 0; i + 1 < wave->samples.size(); i += 2)
+        effect.Add(static_cast<std::int16_t>(static_cast<std::uint8_t>(wave->samples[i]) |
+                                             static_cast<std::uint8_t>(wave->samples[i + 1]) << 8));
     // The openings stand some tenths of a decibel below the whole songs.
-    EXPECT_NEAR(effect.rmsDecibels, songs, 2.0) << "the effect against the songs";
-    EXPECT_LT(effect.peakDecibels, -1.0);
+    EXPECT_NEAR(effect.Rms(), (*loudest + *quietest) / 2, 2.0) << "the effect against the songs";
+    EXPECT_LT(effect.Peak(), -1.0);
 }
 
 // On a machine without sound the songs still play (silently, in real time):

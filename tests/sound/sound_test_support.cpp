@@ -19,6 +19,49 @@
 
 namespace bv::test {
 
+namespace {
+
+// value in width bytes, least significant first, or most significant first.
+std::string Bytes(std::uint32_t value, int width, bool bigEndian = false) {
+    std::string out;
+    for (int i = 0; i < width; ++i)
+        out.push_back(static_cast<char>(value >> (8 * (bigEndian ? width - 1 - i : i))));
+    return out;
+}
+
+}  // namespace
+
+std::string TinySong(int noteMs, int key) {
+    // 480 ticks a beat at the default 500 milliseconds a beat.
+    std::uint32_t ticks = static_cast<std::uint32_t>(noteMs * 480 / 500);
+    std::string length(1, static_cast<char>(ticks & 0x7F));  // a variable-length number
+    while (ticks >>= 7) length.insert(length.begin(), static_cast<char>(0x80 | (ticks & 0x7F)));
+    const std::string track = std::string("\0\xC0\0\0\x90", 5) + static_cast<char>(key) +
+                              static_cast<char>(100) + length + static_cast<char>(0x80) +
+                              static_cast<char>(key) + std::string("\0\0\xFF\x2F\0", 5);
+    return std::string("MThd\0\0\0\6\0\0\0\1\x01\xE0MTrk", 18) +
+           Bytes(static_cast<std::uint32_t>(track.size()), 4, true) + track;
+}
+
+std::string WaveImage(const WaveSpec& spec) {
+    const int frameBytes = spec.channels * spec.bitsPerSample / 8;
+    const std::string format = Bytes(spec.formatTag, 2) + Bytes(spec.channels, 2) +
+                               Bytes(spec.sampleRate, 4) + Bytes(spec.sampleRate * frameBytes, 4) +
+                               Bytes(frameBytes, 2) + Bytes(spec.bitsPerSample, 2);
+    const std::string body =
+        "WAVEfmt " + Bytes(16, 4) + format + "LIST" + Bytes(7, 4) + std::string("INFOnot\0", 8) +
+        "data" +
+        Bytes(spec.declaredDataSize.value_or(static_cast<std::uint32_t>(spec.samples.size())), 4) +
+        spec.samples;
+    return "RIFF" + Bytes(static_cast<std::uint32_t>(body.size()), 4) + body;
+}
+
+std::string RampSamples16(int count) {
+    std::string samples;
+    for (int i = 0; i < count; ++i) samples += Bytes(static_cast<std::uint32_t>(i * 37 - 3000), 2);
+    return samples;
+}
+
 void EnsureQtCoreApplication() {
     static int argc = 1;
     static char name[] = "sound_tests";
