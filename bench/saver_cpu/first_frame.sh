@@ -5,25 +5,15 @@
 # usage: bench/saver_cpu/first_frame.sh BLUVESSA MEDIA_WINDOWS_DIR [WIDTHxHEIGHT] [RUNS] [OPTION...]
 # (the options go to bluvessa, e.g. --scale 1)
 set -euo pipefail
-source "$(dirname "$0")/bench_settings.sh"
+source "$(dirname "$0")/bench_screen.sh"
 bluvessa=$1
 media=$2
 geometry=${3:-3840x2160}
 runs=${4:-3}
 shift $(( $# < 4 ? $# : 4 ))
 
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
-exec 7> "$work/displayfd"
-Xvfb -displayfd 7 -screen 0 "${geometry}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
-exec 7>&-
-for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/displayfd")"
-export BLUVESSA_WINDOWS_DIR="$work/windows/" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy
+start_bench_screen "$geometry" "$media"
 export BLUVESSA_TIMING=1
-mkdir -p "$BLUVESSA_WINDOWS_DIR"
-ln -s "$media/Zentrova" "$BLUVESSA_WINDOWS_DIR/Zentrova"
-write_bench_settings "$BLUVESSA_WINDOWS_DIR"
 
 times=()
 for run in $(seq "$runs"); do

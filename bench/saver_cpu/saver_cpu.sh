@@ -11,28 +11,17 @@ media=$2
 geometry=${3:-1920x1080}
 seconds=${4:-30}
 shift $(( $# < 4 ? $# : 4 ))
-source "$(dirname "$0")/bench_settings.sh"
+source "$(dirname "$0")/bench_screen.sh"
 
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
-exec 7> "$work/displayfd"
-Xvfb -displayfd 7 -screen 0 "${geometry}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
-exec 7>&-
-for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/displayfd")"
-export BLUVESSA_WINDOWS_DIR="$work/windows/" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy
-mkdir -p "$BLUVESSA_WINDOWS_DIR"
-ln -s "$media/Zentrova" "$BLUVESSA_WINDOWS_DIR/Zentrova"
-write_bench_settings "$BLUVESSA_WINDOWS_DIR"
+start_bench_screen "$geometry" "$media"
 
 "$bluvessa" /s "$@" 2>/dev/null &
 pid=$!
 sleep 3
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-xvfb=$(pgrep -n Xvfb)
-start=$(cpu_ticks "$pid"); xstart=$(cpu_ticks "$xvfb")
+start=$(cpu_ticks "$pid"); xstart=$(cpu_ticks "$xvfb_pid")
 sleep "$seconds"
-end=$(cpu_ticks "$pid"); xend=$(cpu_ticks "$xvfb")
+end=$(cpu_ticks "$pid"); xend=$(cpu_ticks "$xvfb_pid")
 hz=$(getconf CLK_TCK)
 rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
 awk -v s="$start" -v e="$end" -v xs="$xstart" -v xe="$xend" -v hz="$hz" -v t="$seconds" -v rss="$rss" -v g="$geometry" 'BEGIN {

@@ -48,6 +48,26 @@ make_windows_dir() {
     ln -s "$MEDIA_WINDOWS_DIR/Zentrova" "$BLUVESSA_WINDOWS_DIR/Zentrova"
 }
 
+# The same without the reef: with no background, centre piece or creature the
+# scene is black but for the clock and the message.
+make_bare_windows_dir() {
+    export BLUVESSA_WINDOWS_DIR="$WORK/bare/"
+    mkdir -p "$BLUVESSA_WINDOWS_DIR/Zentrova/Bluvessa"
+    for file in "$MEDIA_WINDOWS_DIR"/Zentrova/Bluvessa/*; do
+        case "$(basename "$file")" in bv_foreground*) continue ;; esac
+        ln -s "$file" "$BLUVESSA_WINDOWS_DIR/Zentrova/Bluvessa/"
+    done
+}
+
+# Every creature key of the program's table as KEY=VALUE (creature_settings 0).
+creature_settings() {
+    sed -n "s/.*\.key = \"\([a-z]*\)\".*/\1=$1/p" "$(dirname "${BASH_SOURCE[0]}")/../../src/scene/creatures.cpp"
+}
+
+write_settings() {  # write_settings KEY=VALUE...: the settings file of this Windows folder
+    { echo "[Bluvessa]"; printf '%s\n' firstrun=1 "$@"; } > "$BLUVESSA_WINDOWS_DIR/zentrova.ini"
+}
+
 wait_until() {  # wait_until SECONDS command...: true once the command succeeds (SECONDS may be 1.5)
     local tries
     tries=$(awk -v s="$1" 'BEGIN { printf "%d", s * 10 }')

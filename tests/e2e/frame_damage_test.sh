@@ -7,11 +7,8 @@ source "$(dirname "$0")/e2e_lib.sh"
 : "${BLUVESSA_RENDER:?path of bluvessa-render}"
 ticks="${FRAME_DAMAGE_TICKS:-2000}"
 make_windows_dir
-{
-    echo "[Bluvessa]"
-    printf '%s\n' firstrun=1 background=2 centerpiece=7 clock=1 message=1 messagetext=Hello sound=0
-    sed -n 's/.*\.key = "\([a-z]*\)".*/\1=1/p' "$(dirname "$0")/../../src/scene/creatures.cpp"
-} > "$BLUVESSA_WINDOWS_DIR/zentrova.ini"
+write_settings $(creature_settings 1) background=2 centerpiece=7 clock=1 message=1 \
+    messagetext=Hello sound=0
 
 for run in "1024x768 1" "3840x2160 2"; do
     read -r size scale <<<"$run"

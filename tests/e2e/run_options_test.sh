@@ -3,18 +3,8 @@
 # run: the clock on or off, the frame delay; the file itself is untouched.
 source "$(dirname "$0")/e2e_lib.sh"
 start_x 800x600
-# A black scene but for the clock: no background, no reef, no creature.
-export BLUVESSA_WINDOWS_DIR="$WORK/bare/"
-mkdir -p "$BLUVESSA_WINDOWS_DIR/Zentrova/Bluvessa"
-for file in "$MEDIA_WINDOWS_DIR"/Zentrova/Bluvessa/*; do
-    case "$(basename "$file")" in bv_foreground*) continue ;; esac
-    ln -s "$file" "$BLUVESSA_WINDOWS_DIR/Zentrova/Bluvessa/"
-done
-creatures=$(sed -n 's/.*\.key = "\([a-z]*\)".*/\1=0/p' "$(dirname "$0")/../../src/scene/creatures.cpp")
-settings() {
-    { echo "[Bluvessa]"; printf '%s\n' firstrun=1 background=0 centerpiece=0 sound=0 "$@" $creatures; } \
-        > "$BLUVESSA_WINDOWS_DIR/zentrova.ini"
-}
+make_bare_windows_dir
+settings() { write_settings background=0 centerpiece=0 sound=0 "$@" $(creature_settings 0); }
 clock_shown() {  # the top band of the screen has lit pixels
     screenshot "$WORK/shot.png"
     local lit

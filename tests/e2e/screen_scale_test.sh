@@ -4,18 +4,11 @@
 # message sit where they do on an unscaled one.
 source "$(dirname "$0")/e2e_lib.sh"
 : "${BLUVESSA_RENDER:?path of bluvessa-render}"
-creatures=$(sed -n 's/.*\.key = "\([a-z]*\)".*/\1/p' "$(dirname "$0")/../../src/scene/creatures.cpp")
-[ "$(wc -w <<<"$creatures")" = 30 ] || fail "cannot read the creature table"
-
-settings() {  # settings KEY=VALUE...: the settings file of this test's Windows folder
-    { echo "[Bluvessa]"; printf '%s\n' firstrun=1 "$@"; } > "$BLUVESSA_WINDOWS_DIR/zentrova.ini"
-}
+[ "$(creature_settings 1 | wc -l)" = 30 ] || fail "cannot read the creature table"
 
 # 1. Scale 2 on 3840 x 2160 shows the 1920 x 1080 scene doubled, pixel for pixel.
 make_windows_dir
-every_creature=()
-for key in $creatures; do every_creature+=("$key=1"); done
-settings "${every_creature[@]}" background=1 centerpiece=5 clock=0 message=0 sound=0
+write_settings $(creature_settings 1) background=1 centerpiece=5 clock=0 message=0 sound=0
 BLUVESSA_RANDOM_SEED=11 "$BLUVESSA_RENDER" --size 1920x1080 --scale 1 --ticks 300 --out "$WORK/hd.png"
 BLUVESSA_RANDOM_SEED=11 "$BLUVESSA_RENDER" --size 3840x2160 --scale 2 --ticks 300 --out "$WORK/uhd.png"
 convert "$WORK/hd.png" -scale 200% "$WORK/hd-doubled.png"
@@ -25,15 +18,8 @@ differing=$(compare -metric AE "$WORK/hd-doubled.png" "$WORK/uhd.png" null: 2>&1
 # 2. Labels on a desktop scaled by 2: the clock centred at the top, the message
 #    centred 40 scene pixels above the bottom. The scene is black but for them.
 start_x 1920x1080
-export BLUVESSA_WINDOWS_DIR="$WORK/bare/"
-mkdir -p "$BLUVESSA_WINDOWS_DIR/Zentrova/Bluvessa"
-for file in "$MEDIA_WINDOWS_DIR"/Zentrova/Bluvessa/*; do
-    case "$(basename "$file")" in bv_foreground*) continue ;; esac
-    ln -s "$file" "$BLUVESSA_WINDOWS_DIR/Zentrova/Bluvessa/"
-done
-no_creature=()
-for key in $creatures; do no_creature+=("$key=0"); done
-settings "${no_creature[@]}" background=0 centerpiece=0 clock=1 message=1 messagetext=Hello sound=0
+make_bare_windows_dir
+write_settings $(creature_settings 0) background=0 centerpiece=0 clock=1 message=1 messagetext=Hello sound=0
 QT_SCALE_FACTOR=2 "$BLUVESSA" /s 2>"$WORK/stderr" &
 pid=$!
 wait_until 30 has_window_named Bluvessa || fail "no saver window"
