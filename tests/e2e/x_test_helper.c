@@ -1,6 +1,6 @@
 /* Small X11 chores the end-to-end tests need and xdotool lacks:
- *   x_test_helper close <window-id>     ask a window to close (WM_DELETE_WINDOW), as a title bar would
- *   x_test_helper host <width> <height> make a plain window, print its id, keep it until killed
+ *   x_test_helper close <window-id>     ask a window to close (WM_DELETE_WINDOW), as a title bar
+ * would x_test_helper host <width> <height> make a plain window, print its id, keep it until killed
  *   x_test_helper front <window-id>     succeed when the window is shown and no other shown
  *                                       top-level window over any part of it lies above it;
  *                                       otherwise print the covering window and fail
@@ -15,14 +15,14 @@
 
 /* A window that went away between finding and closing it is reported, not fatal. */
 static int bad_window = 0;
-static int note_error(Display *display, XErrorEvent *error) {
+static int note_error(Display* display, XErrorEvent* error) {
     (void)display;
     (void)error;
     bad_window = 1;
     return 0;
 }
 
-static int close_window(Display *display, Window window) {
+static int close_window(Display* display, Window window) {
     XSetErrorHandler(note_error);
     XEvent event;
     memset(&event, 0, sizeof event);
@@ -38,9 +38,12 @@ static int close_window(Display *display, Window window) {
 }
 
 static volatile sig_atomic_t stop = 0;
-static void on_signal(int sig) { (void)sig; stop = 1; }
+static void on_signal(int sig) {
+    (void)sig;
+    stop = 1;
+}
 
-static int host_window(Display *display, int width, int height) {
+static int host_window(Display* display, int width, int height) {
     Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, (unsigned)width,
                                         (unsigned)height, 0, 0, 0x204060);
     XStoreName(display, window, "bluvessa test host");
@@ -63,7 +66,7 @@ static int host_window(Display *display, int width, int height) {
 }
 
 /* The window's ancestor among the root's children: what the stacking order is about. */
-static Window top_level(Display *display, Window window) {
+static Window top_level(Display* display, Window window) {
     for (;;) {
         Window root = 0, parent = 0, *children = NULL;
         unsigned int count = 0;
@@ -74,12 +77,12 @@ static Window top_level(Display *display, Window window) {
     }
 }
 
-static int overlap(const XWindowAttributes *a, const XWindowAttributes *b) {
+static int overlap(const XWindowAttributes* a, const XWindowAttributes* b) {
     return a->x < b->x + b->width && b->x < a->x + a->width && a->y < b->y + b->height &&
            b->y < a->y + a->height;
 }
 
-static int in_front(Display *display, Window window) {
+static int in_front(Display* display, Window window) {
     XSetErrorHandler(note_error);
     Window top = top_level(display, window);
     XWindowAttributes mine;
@@ -89,7 +92,8 @@ static int in_front(Display *display, Window window) {
     }
     Window root = 0, parent = 0, *children = NULL;
     unsigned int count = 0;
-    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) return 2;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+        return 2;
     int covered = 0, above = 0; /* the children come bottom first */
     for (unsigned int i = 0; i < count && !covered; ++i) {
         XWindowAttributes other;
@@ -97,7 +101,7 @@ static int in_front(Display *display, Window window) {
             above = 1;
         else if (above && XGetWindowAttributes(display, children[i], &other) &&
                  other.map_state == IsViewable && overlap(&mine, &other)) {
-            char *name = NULL;
+            char* name = NULL;
             XFetchName(display, children[i], &name);
             printf("0x%lx \"%s\"\n", (unsigned long)children[i], name ? name : "");
             if (name) XFree(name);
@@ -108,8 +112,8 @@ static int in_front(Display *display, Window window) {
     return covered;
 }
 
-int main(int argc, char **argv) {
-    Display *display = XOpenDisplay(NULL);
+int main(int argc, char** argv) {
+    Display* display = XOpenDisplay(NULL);
     if (display == NULL) {
         fprintf(stderr, "x_test_helper: no display\n");
         return 2;
