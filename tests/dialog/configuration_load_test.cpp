@@ -14,6 +14,7 @@
 
 #include "dialog/drop_down_list.h"
 #include "dialog/picture_box.h"
+#include "dialog/thumbnail_box.h"
 #include "dialog_fixture.h"
 #include "scene/records.h"
 #include "settings/settings_globals.h"
@@ -43,9 +44,14 @@ TEST_F(ConfigurationLoadTest, TheFirstRunOpensTheWindowAndWritesNothing) {
     for (const QPushButton* button : dialog.findChildren<QPushButton*>())
         EXPECT_LE(button->sizeHint().width(), button->width()) << button->text().toStdString();
     for (const Creature& creature : Creatures()) {
-        EXPECT_EQ(Check(creature.checkBoxName).isChecked(), creature.onAtFirstRun)
-            << creature.caption;
-        EXPECT_TRUE(Check(creature.checkBoxName).isEnabled()) << creature.caption;
+        const QCheckBox& check = Check(creature.checkBoxName);
+        EXPECT_EQ(check.isChecked(), creature.onAtFirstRun) << creature.caption;
+        EXPECT_TRUE(check.isEnabled()) << creature.caption;
+        // Its thumbnail stands to the right of the box, on the same row, in the same frame.
+        const QRect thumbnail = Find<ThumbnailBox>(creature.thumbnailName).geometry();
+        EXPECT_GT(thumbnail.left(), check.geometry().right()) << creature.caption;
+        EXPECT_EQ(thumbnail.top(), check.geometry().top()) << creature.caption;
+        EXPECT_TRUE(check.parentWidget()->rect().contains(thumbnail)) << creature.caption;
     }
     ExpectSongs(SoundMode == kSoundMusic, {});
     EXPECT_FALSE(Find<QPushButton>("changebutton").isEnabled());
