@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034 # $work and $xvfb_pid are for the script that sources this
 # What both measurements run on, sourced: a private Xvfb screen and a Windows
 # folder of their own with the media pack linked in and every creature on,
 # the clock on, no sound, a frame interval of 70 ms.
@@ -13,7 +14,8 @@ start_bench_screen() {
     xvfb_pid=$!
     exec 7>&-
     for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
-    export DISPLAY=":$(head -n1 "$work/displayfd")"
+    DISPLAY=":$(head -n1 "$work/displayfd")"
+    export DISPLAY
     export BLUVESSA_WINDOWS_DIR="$work/windows/" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy
     mkdir -p "$BLUVESSA_WINDOWS_DIR"
     ln -s "$media/Zentrova" "$BLUVESSA_WINDOWS_DIR/Zentrova"
