@@ -5,6 +5,7 @@
 # usage: bench/saver_cpu/first_frame.sh BLUVESSA MEDIA_WINDOWS_DIR [WIDTHxHEIGHT] [RUNS] [OPTION...]
 # (the options go to bluvessa, e.g. --scale 1)
 set -euo pipefail
+# shellcheck source-path=SCRIPTDIR source=bench_screen.sh
 source "$(dirname "$0")/bench_screen.sh"
 bluvessa=$1
 media=$2

@@ -11,6 +11,7 @@ media=$2
 geometry=${3:-1920x1080}
 seconds=${4:-30}
 shift $(( $# < 4 ? $# : 4 ))
+# shellcheck source-path=SCRIPTDIR source=bench_screen.sh
 source "$(dirname "$0")/bench_screen.sh"
 
 start_bench_screen "$geometry" "$media"
