@@ -31,7 +31,9 @@ TEST(WaveFormat, ReadsEachSupportedSampleFormat) {
 TEST(WaveFormat, ADataSizeLargerThanTheFileIsCutToWhatIsThere) {
     const std::string samples = test::RampSamples16(50);
     for (std::uint32_t declared : {0x7FFFFFF0u, 0xFFFFFFFFu}) {
-        const auto pcm = ParseWave(WaveImage({8000, 1, 16, 1, samples, declared}));
+        // The parsed samples view the image, so the image must outlive them.
+        const std::string image = WaveImage({8000, 1, 16, 1, samples, declared});
+        const auto pcm = ParseWave(image);
         ASSERT_TRUE(pcm) << declared;
         EXPECT_EQ(pcm->samples, samples) << declared;
     }
