@@ -1,3 +1,5 @@
 #include "startup/program.h"
 
-int main(int argc, char** argv) { return bv::RunProgram(argc, argv); }
+int main(int argc, char** argv) {
+    return bv::RunProgram(argc, argv);
+}

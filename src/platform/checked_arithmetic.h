@@ -17,7 +17,9 @@ using Long = std::int32_t;
 // Flags are Integers holding -1 for True and 0 for False.
 inline constexpr Integer kTrue = -1;
 inline constexpr Integer kFalse = 0;
-inline constexpr Integer Flag(bool value) { return value ? kTrue : kFalse; }
+inline constexpr Integer Flag(bool value) {
+    return value ? kTrue : kFalse;
+}
 
 template <typename Narrow>
 constexpr Narrow NarrowOrFail(std::int64_t value) {
@@ -26,8 +28,12 @@ constexpr Narrow NarrowOrFail(std::int64_t value) {
     return static_cast<Narrow>(value);
 }
 
-constexpr Integer ToInteger(std::int64_t value) { return NarrowOrFail<Integer>(value); }
-constexpr Long ToLong(std::int64_t value) { return NarrowOrFail<Long>(value); }
+constexpr Integer ToInteger(std::int64_t value) {
+    return NarrowOrFail<Integer>(value);
+}
+constexpr Long ToLong(std::int64_t value) {
+    return NarrowOrFail<Long>(value);
+}
 
 // Real to whole number: nearest, ties to the even neighbour (2.5 -> 2, 3.5 -> 4).
 inline double RoundHalfEven(double value) {

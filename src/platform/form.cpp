@@ -106,9 +106,9 @@ QRegion Form::FromDevicePixels(const std::vector<QRect>& bands) const {
         return mapped;
     }
     for (const QRect& part : bands)
-        mapped += QRectF(part.x() / ratio, part.y() / ratio, part.width() / ratio,
-                         part.height() / ratio)
-                      .toAlignedRect();
+        mapped +=
+            QRectF(part.x() / ratio, part.y() / ratio, part.width() / ratio, part.height() / ratio)
+                .toAlignedRect();
     return mapped;
 }
 

@@ -24,6 +24,8 @@ private:
     int number_;
 };
 
-[[noreturn]] inline void Fail(int number) { throw RuntimeFailure(number); }
+[[noreturn]] inline void Fail(int number) {
+    throw RuntimeFailure(number);
+}
 
 }  // namespace bv

@@ -11,12 +11,13 @@ void Members(SpriteArray<Count>& group, const std::function<void(Sprite&)>& visi
 }  // namespace
 
 void ForEachRecord(const std::function<void(Sprite&)>& visit) {
-    for (Sprite* single : {&PreviewPic, &Foreground, &Background, &CenterPiece, &ScubaDude,
-                           &EvilRelic, &LifeGuard, &SwimDude, &Mermaid, &Bather, &Treasure,
-                           &BlowFish, &SeaHorse, &Crab, &Dolphin, &TigerShark, &Hammerhead,
-                           &Manatee, &Octopus, &Orca, &Shark, &SwimMaid, &Tuna, &Whale, &Anchor,
-                           &DiverHead, &Eyes, &MarinaSign, &MofiaSnitch, &ScubaDiver, &Worm,
-                           &PreviewScenery, &PreviewOther1, &PreviewOther2, &PreviewOther3})
+    for (Sprite* single :
+         {&PreviewPic, &Foreground,     &Background,    &CenterPiece,   &ScubaDude,    &EvilRelic,
+          &LifeGuard,  &SwimDude,       &Mermaid,       &Bather,        &Treasure,     &BlowFish,
+          &SeaHorse,   &Crab,           &Dolphin,       &TigerShark,    &Hammerhead,   &Manatee,
+          &Octopus,    &Orca,           &Shark,         &SwimMaid,      &Tuna,         &Whale,
+          &Anchor,     &DiverHead,      &Eyes,          &MarinaSign,    &MofiaSnitch,  &ScubaDiver,
+          &Worm,       &PreviewScenery, &PreviewOther1, &PreviewOther2, &PreviewOther3})
         visit(*single);
     Members(BlueDevil, visit);
     Members(AngelFish, visit);

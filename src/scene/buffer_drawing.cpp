@@ -69,8 +69,7 @@ void DrawOnBuffer(const BufferDrawing& drawing) {
         return;
     }
     platform::Bitmap* buffer = platform::FindSurface(BufferDC);
-    if (buffer != nullptr)
-        drawing.Perform(*buffer, QRect(0, 0, buffer->width(), buffer->height()));
+    if (buffer != nullptr) drawing.Perform(*buffer, QRect(0, 0, buffer->width(), buffer->height()));
 }
 
 }  // namespace bv

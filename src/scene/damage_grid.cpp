@@ -18,8 +18,7 @@ void DamageGrid::Add(const QRect& changed) {
     if (part.isEmpty()) return;
     for (int row = part.top() / kTileHeight; row <= part.bottom() / kTileHeight; ++row) {
         std::uint8_t* line = tiles_.data() + static_cast<std::size_t>(row) * columns_;
-        for (int column = part.left() / kTileWidth; column <= part.right() / kTileWidth;
-             ++column) {
+        for (int column = part.left() / kTileWidth; column <= part.right() / kTileWidth; ++column) {
             marked_ += line[column] == 0;
             line[column] = 1;
         }
@@ -47,9 +46,9 @@ std::vector<QRect> DamageGrid::Bands() const {
             while (column < columns_ &&
                    (line[column] != 0 || (column + 1 < columns_ && line[column + 1] != 0)))
                 ++column;
-            bands.push_back(
-                QRect(first * kTileWidth, row * kTileHeight, (column - first) * kTileWidth,
-                      kTileHeight).intersected(screen));
+            bands.push_back(QRect(first * kTileWidth, row * kTileHeight,
+                                  (column - first) * kTileWidth, kTileHeight)
+                                .intersected(screen));
         }
     }
     return bands;

@@ -5,15 +5,15 @@
 #include "errors/error_handler.h"
 #include "platform/clock_text.h"
 #include "platform/scaling.h"
-#include "scene/buffer_drawing.h"
-#include "scene/frame_composer.h"
 #include "platform/surface_ops.h"
 #include "scene/anim_groups.h"
 #include "scene/anim_still.h"
 #include "scene/anim_swim.h"
 #include "scene/anim_timed.h"
 #include "scene/anim_worm.h"
+#include "scene/buffer_drawing.h"
 #include "scene/centre_pieces.h"
+#include "scene/frame_composer.h"
 #include "scene/records.h"
 #include "scene/scene_globals.h"
 #include "settings/settings_globals.h"
@@ -77,11 +77,12 @@ void CopyBackground() {
 }
 
 void LayReef() {
-    DrawOnBuffer({.kind = BufferDrawing::Kind::kMasked,
-                  .owner = &Foreground,
-                  .target = QRect(0, ScreenHeight - Foreground.Height, ScreenWidth, Foreground.Height),
-                  .source = Foreground.DC,
-                  .mask = ForegroundMaskDC});
+    DrawOnBuffer(
+        {.kind = BufferDrawing::Kind::kMasked,
+         .owner = &Foreground,
+         .target = QRect(0, ScreenHeight - Foreground.Height, ScreenWidth, Foreground.Height),
+         .source = Foreground.DC,
+         .mask = ForegroundMaskDC});
 }
 
 int Rounded(double value) {

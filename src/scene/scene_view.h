@@ -4,8 +4,8 @@
 
 #include <QLabel>
 #include <QRect>
-#include <vector>
 #include <QTimer>
+#include <vector>
 
 #include "platform/surface_table.h"
 
