@@ -75,10 +75,11 @@ Bitmap FromIndexedImage(const QImage& image, PixelFormat format) {
                                ? image
                                : image.convertToFormat(QImage::Format_Indexed8, table);
     const auto entries = static_cast<int>(bitmap.colourTable().size());
+    const int width = image.width();  // read once: the loops below run per pixel
     for (int y = 0; y < image.height(); ++y) {
         const uchar* source = indexed.constScanLine(y);
         std::uint8_t* target = bitmap.indexRow(y);
-        for (int x = 0; x < image.width(); ++x) target[x] = source[x] < entries ? source[x] : 0;
+        for (int x = 0; x < width; ++x) target[x] = source[x] < entries ? source[x] : 0;
     }
     return bitmap;
 }
@@ -86,10 +87,11 @@ Bitmap FromIndexedImage(const QImage& image, PixelFormat format) {
 Bitmap FromTrueColourImage(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     Bitmap bitmap(rgb.width(), rgb.height(), PixelFormat::TrueColour);
+    const int width = rgb.width();  // read once: the loop below runs per pixel
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* source = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         Colour* target = bitmap.trueColourRow(y);
-        for (int x = 0; x < rgb.width(); ++x) target[x] = source[x] | 0xFF000000u;
+        for (int x = 0; x < width; ++x) target[x] = source[x] | 0xFF000000u;
     }
     return bitmap;
 }
