@@ -1,6 +1,8 @@
 // Integer and Long overflow, rounding ties and the leading-number rule.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "platform/checked_arithmetic.h"
 #include "platform/text_number.h"
 
@@ -31,6 +33,12 @@ TEST(CheckedArithmetic, LongKeepsThirtyTwoBitsAndFailsBeyond) {
     EXPECT_EQ(FailureNumberOf([] { ToLong(2147483648LL); }), kOverflow);
     EXPECT_EQ(FailureNumberOf([] { ToLong(-2147483649LL); }), kOverflow);
     EXPECT_EQ(FailureNumberOf([] { RoundToLong(3e9); }), kOverflow);
+    // A rounded real keeps both ends of the range and fails just past them.
+    EXPECT_EQ(RoundToLong(-2147483648.0), INT32_MIN);
+    EXPECT_EQ(RoundToLong(2147483647.4), INT32_MAX);
+    EXPECT_EQ(FailureNumberOf([] { RoundToLong(-2147483648.6); }), kOverflow);
+    EXPECT_EQ(RoundToInteger(-32768.0), -32768);
+    EXPECT_EQ(FailureNumberOf([] { RoundToInteger(-32768.6); }), kOverflow);
 }
 
 TEST(CheckedArithmetic, RealsRoundHalfToEven) {
