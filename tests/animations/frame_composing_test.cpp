@@ -155,5 +155,20 @@ TEST_F(FrameComposing, ATickLaysTheSceneBackToFrontAndShowsIt) {
     EXPECT_EQ(window.colourAt(30, 196), kShark) << "the shark was not drawn where it swam";
 }
 
+// The window's pieces: runs of changed tiles a tile apart are joined, but a
+// run stops at its row's end, whatever the next row starts with; the screen
+// cuts the last row.
+TEST(DamageGridBands, RunsJoinOverAOneTileGapButNeverPastTheirRow) {
+    DamageGrid grid;
+    grid.Reset(64, 40);  // 4 x 3 tiles, the last row 8 pixels high
+    grid.Add(QRect(0, 0, 1, 1));
+    grid.Add(QRect(40, 5, 2, 2));  // one empty tile after the first
+    grid.Add(QRect(0, 16, 1, 1));  // the first tile of the next row
+    grid.Add(QRect(60, 35, 9, 9));
+    const std::vector<QRect> expected = {QRect(0, 0, 48, 16), QRect(0, 16, 16, 16),
+                                         QRect(48, 32, 16, 8)};
+    EXPECT_EQ(grid.Bands(), expected);
+}
+
 }  // namespace
 }  // namespace bv
