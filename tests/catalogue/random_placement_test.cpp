@@ -108,6 +108,20 @@ TEST_F(RandomPlacement, SchoolMembersKeepTheirFormationAroundTheLeader) {
     }
 }
 
+// The sea horses swim as a zigzag: each follower further back than the one
+// before it, alternately below and above the leader by one depth.
+TEST_F(RandomPlacement, TheSeaHorsesSwimAsAZigzag) {
+    ResetRandomForTests(3);
+    test::SetUpAllRecords();
+    const int depth = SwimHorse(2).Y - SwimHorse(1).Y;
+    EXPECT_GT(depth, 0);
+    for (int member = 2; member <= 5; ++member) {
+        SCOPED_TRACE("member " + std::to_string(member));
+        EXPECT_GT(SwimHorse(member).X, SwimHorse(member - 1).X);
+        EXPECT_EQ(SwimHorse(member).Y - SwimHorse(1).Y, member % 2 == 0 ? depth : -depth);
+    }
+}
+
 // Notes each value against its range, and which ends it reached.
 class RangeTally {
 public:
