@@ -2,7 +2,8 @@
 # A user's first hour with a strange settings file or a damaged media pack:
 # values that cannot be used fall back one by one and are named on standard
 # error; the dialog still opens and Apply mends the file without losing the
-# other choices; missing or damaged pictures are named once and the run goes on.
+# other choices; missing or damaged pictures are named once and the run goes on,
+# as it does when a picture's surface cannot be made.
 source "$(dirname "$0")/e2e_lib.sh"
 start_x 800x600
 make_windows_dir
@@ -74,4 +75,13 @@ wait_until 30 has_window_named Bluvessa || fail "no saver window without media"
 [ "$(grep -c "media folder .* is missing" "$WORK/stderr")" = 1 ] || fail "the missing media folder was not said once: $(cat "$WORK/stderr")"
 xdotool key space
 wait_until 2 dead "$pid" || fail "the run did not end"
+# 5. A picture whose surface cannot be made at all is reported, and the scene
+# is drawn on without it.
+export BLUVESSA_WINDOWS_DIR="$WORK/windows/"
+printf '[Bluvessa]\nfirstrun=1\nbackground=1\nspeed=70\n' > "$settings"
+status=0
+BLUVESSA_FAIL_AT=System/GenerateDC "$BLUVESSA_RENDER" --size 320x240 --ticks 3 \
+    --out "$WORK/unmade.png" 2>"$WORK/stderr" || status=$?
+[ "$status" = 1 ] || fail "the render ended with status $status when no surface could be made"
+grep -q "BV-5- System/GenerateDC" "$WORK/stderr" || fail "the unmade surface was not reported: $(cat "$WORK/stderr")"
 echo "settings and media: ok"
