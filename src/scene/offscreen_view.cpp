@@ -17,8 +17,9 @@ OffscreenSceneView::OffscreenSceneView(int width, int height)
         ownsSurface_ = true;
     }
     canvas_.resize(width, height);
-    StyleSceneLabel(*clockLabel_, QStringLiteral("CLOCK"), LabelScale());
-    StyleSceneLabel(*screenLabel_, QStringLiteral("INSERT TEXT MESSAGE HERE"), LabelScale());
+    StyleSceneLabel(*clockLabel_, QStringLiteral("CLOCK"), OffscreenSceneView::LabelScale());
+    StyleSceneLabel(*screenLabel_, QStringLiteral("INSERT TEXT MESSAGE HERE"),
+                    OffscreenSceneView::LabelScale());
 }
 
 double OffscreenSceneView::LabelScale() const {

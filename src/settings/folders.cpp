@@ -42,7 +42,7 @@ std::string WithOneTrailingSeparator(std::string folder) {
 
 // The folder the settings file lives in; "" when there is none to be had.
 std::string WindowsFolder() {
-    const std::string chosen = Environment("BLUVESSA_WINDOWS_DIR");
+    std::string chosen = Environment("BLUVESSA_WINDOWS_DIR");
     if (!chosen.empty()) return chosen;
     // The XDG rule: a relative $XDG_DATA_HOME is invalid and is ignored.
     const std::string dataHome = Environment("XDG_DATA_HOME");
@@ -70,9 +70,9 @@ std::string InstalledMediaFolder() {
 // A user's own Windows folder with a media folder of its own takes
 // precedence over the installed pack.
 std::string AssetFolderFor(const std::string& windowsDir) {
-    const std::string own = windowsDir + "Zentrova/" + "Bluvessa" + "/";
+    std::string own = windowsDir + "Zentrova/" + "Bluvessa" + "/";
     if (FindFileIgnoringCase(own + "bv_palette.bmp")) return own;
-    const std::string installed = InstalledMediaFolder();
+    std::string installed = InstalledMediaFolder();
     if (!installed.empty() && FindFileIgnoringCase(installed + "bv_palette.bmp")) return installed;
     return own;
 }

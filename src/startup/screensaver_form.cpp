@@ -39,8 +39,9 @@ ScreenSaver::ScreenSaver(unsigned long host, QSize devicePixels)
     musicTimer_.setInterval(kMusicCheckIntervalMs);
     connect(&maintimer_, &QTimer::timeout, this, [this] { maintimer_Timer(*this); });
     connect(&musicTimer_, &QTimer::timeout, this, [this] { MusicTimer_Timer(musicTimer_); });
-    StyleSceneLabel(clockLabel_, QStringLiteral("CLOCK"), LabelScale());
-    StyleSceneLabel(screenLabel_, QStringLiteral("INSERT TEXT MESSAGE HERE"), LabelScale());
+    StyleSceneLabel(clockLabel_, QStringLiteral("CLOCK"), ScreenSaver::LabelScale());
+    StyleSceneLabel(screenLabel_, QStringLiteral("INSERT TEXT MESSAGE HERE"),
+                    ScreenSaver::LabelScale());
 
     if (WindowShowsBackBuffer(devicePixels.width(), devicePixels.height()))
         ShowSurface(BufferDC);

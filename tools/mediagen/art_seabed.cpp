@@ -443,6 +443,7 @@ void anchor(QPainter& p, const FrameInfo& f) {
     for (std::size_t i = 1; i < line.size(); ++i) {
         const QPointF step = line[i] - line[i - 1];
         const double length = std::hypot(step.x(), step.y());
+        // NOLINTNEXTLINE(clang-analyzer-security.FloatLoopCounter): a distance walked
         for (walked += length; walked >= 3.6; walked -= 3.6, ++link) {
             const QPointF at = line[i] - step * ((walked - 3.6) / length);
             p.save();

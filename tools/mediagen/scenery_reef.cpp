@@ -249,6 +249,7 @@ QPainterPath rockMass() {
     mass.setFillRule(Qt::WindingFill);
     // The shelf.
     mass.moveTo(-kPad, kHeight + 4);
+    // NOLINTNEXTLINE(clang-analyzer-security.FloatLoopCounter): whole pixels are exact
     for (double x = -kPad; x <= kWidth + kPad; x += 2) mass.lineTo(x, shelfTop(x));
     mass.lineTo(kWidth + kPad, kHeight + 4);
     mass.closeSubpath();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <ranges>
 #include <vector>
 
 #include "paint_kit.h"
@@ -295,7 +296,7 @@ QPainterPath crag(QPointF base, double height, double width, std::uint32_t seed)
     path.quadTo(base.x() - width * 0.55, base.y(), left.front().x(), left.front().y() - 10);
     for (const QPointF& q : left) path.lineTo(q);
     path.lineTo(base.x() + lean + rng.range(-0.1, 0.1) * width, base.y() - height);
-    for (auto it = right.rbegin(); it != right.rend(); ++it) path.lineTo(*it);
+    for (const QPointF& q : std::views::reverse(right)) path.lineTo(q);
     path.quadTo(base.x() + width * 0.55, base.y(), base.x() + width * 0.8, base.y() + 12);
     path.closeSubpath();
     return roughened(roughened(path, width * 0.04, width * 0.7, seed), std::min(6.0, width * 0.03),

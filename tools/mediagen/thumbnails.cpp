@@ -15,7 +15,7 @@ constexpr double kOversample = 4.0;
 
 // The drawn part of a frame, oversampled, cropped to what is opaque.
 QImage croppedFrame(QSize frame, const FrameArt& art, int index, int count) {
-    const QImage big = renderFrame(frame, art, index, count, kOversample);
+    QImage big = renderFrame(frame, art, index, count, kOversample);
     int left = big.width(), top = big.height(), right = -1, bottom = -1;
     for (int y = 0; y < big.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(big.constScanLine(y));

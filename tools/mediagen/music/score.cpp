@@ -78,6 +78,7 @@ std::vector<int> chordTones(std::string_view symbol) {
     else
         throw std::invalid_argument("unknown chord " + std::string(symbol));
     std::vector<int> tones;
+    tones.reserve(intervals.size());
     for (const int i : intervals) tones.push_back((root + i) % 12);
     return tones;
 }
@@ -265,6 +266,7 @@ void Score::write(const std::filesystem::path& path) const {
     conductor.tempo(0, beatsPerMinute_);
     // The ritardando: a tempo change every half beat, slowing ever more.
     if (endingTo_ > endingFrom_ && endingFrom_ >= 0) {
+        // NOLINTNEXTLINE(clang-analyzer-security.FloatLoopCounter): half beats are exact
         for (double b = endingFrom_ + 0.5; b <= endingTo_ + 1e-9; b += 0.5) {
             const double t = (b - endingFrom_) / (endingTo_ - endingFrom_);
             conductor.tempo(ticks(b),

@@ -59,8 +59,9 @@ std::vector<double> waterNoise(int n, Prng& rng) {
     std::vector<double> out(noise.begin(), noise.begin() + n);
     for (int i = 0; i < fade; ++i) {
         const double t = (i + 0.5) / fade * std::numbers::pi / 2;
-        out[static_cast<std::size_t>(i)] = noise[static_cast<std::size_t>(i)] * std::sin(t) +
-                                           noise[static_cast<std::size_t>(n + i)] * std::cos(t);
+        out[static_cast<std::size_t>(i)] =
+            noise[static_cast<std::size_t>(i)] * std::sin(t) +
+            noise[static_cast<std::size_t>(n) + static_cast<std::size_t>(i)] * std::cos(t);
     }
     return out;
 }
