@@ -23,10 +23,15 @@ void FrameComposer::Begin() {
 
 void FrameComposer::Note(const BufferDrawing& drawing) {
     if (!drawing.DrawsSomething()) return;
+    const platform::Bitmap* picture = platform::FindSurface(drawing.source);
+    const platform::Bitmap* maskPicture = platform::FindSurface(drawing.mask);
+    // Only where it can change a pixel: a sprite's see-through margins
+    // neither need restoring nor showing when it moves.
+    const BufferDrawing painted = paintedAreas_.Trimmed(drawing, picture, maskPicture);
+    if (painted.target.isEmpty()) return;
     const auto [first, isFirst] = firstOf_.try_emplace(drawing.owner, noted_.size());
     const int ordinal = static_cast<int>(noted_.size() - first->second);
-    noted_.push_back({ordinal, drawing, platform::FindSurface(drawing.source),
-                      platform::FindSurface(drawing.mask)});
+    noted_.push_back({ordinal, painted, picture, maskPicture});
 }
 
 const FrameComposer::Noted* FrameComposer::Before(const Noted& now) const {
@@ -44,12 +49,12 @@ void FrameComposer::Changed(const QRect& area) {
     const QRect part = area.intersected(QRect(0, 0, ScreenWidth, ScreenHeight));
     if (part.isEmpty()) return;
     parts_.push_back(part);
-    tiles_.Add(part);
+    strips_.Add(part);
 }
 
 void FrameComposer::MarkChanges() {
     parts_.clear();
-    tiles_.Reset(ScreenWidth, ScreenHeight);
+    strips_.Reset(ScreenWidth, ScreenHeight);
     if (!haveLastFrame_) {
         Changed(QRect(0, 0, ScreenWidth, ScreenHeight));
         return;
@@ -93,7 +98,7 @@ FrameComposer::Changes FrameComposer::Finish() {
     firstBefore_.swap(firstOf_);
     noted_.clear();
     haveLastFrame_ = true;
-    return {parts_, tiles_.IsEmpty() ? std::vector<QRect>() : tiles_.Bands()};
+    return {parts_, strips_.IsEmpty() ? std::vector<QRect>() : strips_.Bands()};
 }
 
 void FrameComposer::Abandon() {
@@ -105,6 +110,7 @@ void FrameComposer::Forget() {
     Abandon();
     lastFrame_.clear();
     firstBefore_.clear();
+    paintedAreas_.Clear();
     haveLastFrame_ = false;
 }
 

@@ -8,11 +8,11 @@
 // is as it was. Only inside them is the background restored and every
 // drawing done again, in its order; only they go to the window.
 //
-// The parts are the changed drawings' own rectangles, which may overlap: the
-// drawings are done one after another over every part they touch, and each
-// kind of drawing gives the same pixel when done twice in a row, so an
-// overlap costs time, never a wrong pixel. The window is handed the same
-// parts rounded out to small tiles, which it takes in fewer, tidier pieces.
+// The parts are the changed drawings' painted areas (see painted_area.h),
+// which may overlap: the drawings are done one after another over every
+// part they touch, and each kind of drawing gives the same pixel when done
+// twice in a row, so an overlap costs time, never a wrong pixel. The window
+// is handed the same parts as a few strips' runs (see changed_strips.h).
 
 #include <QRect>
 #include <unordered_map>
@@ -20,7 +20,8 @@
 #include <vector>
 
 #include "scene/buffer_drawing.h"
-#include "scene/damage_grid.h"
+#include "scene/changed_strips.h"
+#include "scene/painted_area.h"
 
 namespace bv {
 
@@ -33,7 +34,7 @@ public:
 
     struct Changes {
         std::vector<QRect> parts;  // what was composed anew, possibly overlapping
-        std::vector<QRect> bands;  // the same, rounded out to tiles, as bands
+        std::vector<QRect> bands;  // the same, as runs of strips, y-x banded
     };
 
     // Ends the noting and composes, in the back buffer, the parts of the frame
@@ -72,7 +73,8 @@ private:
     std::unordered_map<const void*, std::size_t> firstOf_;
     std::unordered_map<const void*, std::size_t> firstBefore_;
     std::vector<QRect> parts_;
-    DamageGrid tiles_;
+    ChangedStrips strips_;
+    PaintedAreas paintedAreas_;
 };
 
 // The one composer of the scene.

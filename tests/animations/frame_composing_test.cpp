@@ -1,7 +1,7 @@
 // One tick as a whole: the counters move on and wrap, the frame is laid
 // back to front (background, swimmers, reef, centre piece), and the window is
 // handed only what changed: nothing at all when nothing moves, and no more
-// than the tiles a moving sprite covered before and after.
+// than the strips' runs over what a moving sprite painted before and after.
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/surface_table.h"
-#include "scene/damage_grid.h"
+#include "scene/changed_strips.h"
 #include "scene/main_timer.h"
 #include "scene/offscreen_view.h"
 #include "scene/records.h"
@@ -72,34 +72,54 @@ TEST_F(FrameComposing, AStillSceneHandsTheWindowNothingAfterItsFirstFrame) {
     EXPECT_EQ(view_->handed.size(), 1u) << "a tick that changed nothing was shown";
 }
 
-TEST_F(FrameComposing, AMovingSpriteHandsOnlyWhereItWasAndWhereItIs) {
-    // A 20 x 10 shark facing either way: frames over an opaque (black) mask.
+// A 20 x 10 shark facing either way, at (100, 100) moving by (8, 1) a tick;
+// its frames over an opaque (black) mask, or see-through (white over black)
+// but for the block `painted` of each frame.
+void PutShark(const QRect& painted) {
     Shark = Sprite{.X = 100,
                    .Y = 100,
                    .Height = 10,
                    .Width = 20,
                    .Frames = 1,
-                   .DC = Surface(40, 20, 0xFFC0C0C0u),
+                   .DC = Surface(40, 20, platform::kBlack),
                    .Enabled = kTrue,
                    .DX = 8,
                    .DY = 1};
     platform::Bitmap* sheet = platform::FindSurface(Shark.DC);
-    for (int y = 10; y < 20; ++y) std::fill_n(sheet->trueColourRow(y), 40, platform::kBlack);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const bool inside = painted.contains(x % 20, y);
+            sheet->trueColourRow(y)[x] = inside ? 0xFFC0C0C0u : platform::kBlack;
+            sheet->trueColourRow(y + 10)[x] = inside ? platform::kBlack : platform::kWhite;
+        }
+}
+
+TEST_F(FrameComposing, AMovingSpriteHandsOnlyWhereItWasAndWhereItIs) {
+    PutShark(QRect(0, 0, 20, 10));
     maintimer_Timer(*view_);
     maintimer_Timer(*view_);  // drawn at (100, 100) on the first tick, (108, 101) now
     ASSERT_EQ(view_->handed.size(), 2u);
-    const QRegion handed = RegionOf(view_->handed[1]);
-    const QRect before(100, 100, 20, 10), after(108, 101, 20, 10);
-    EXPECT_TRUE(Covers(handed, before) && Covers(handed, after));
-    // At most the tiles the two cover, and the tile that joins two runs.
-    const int tile = DamageGrid::kTileWidth;
-    const QRect both = before.united(after);
-    const QRect tiles(QPoint(both.left() / tile * tile - tile, both.top() / tile * tile),
-                      QPoint((both.right() / tile + 2) * tile - 1,
-                             (both.bottom() / tile + 1) * DamageGrid::kTileHeight - 1));
-    EXPECT_TRUE(Covers(tiles, handed))
-        << "handed " << handed.boundingRect().x() << "," << handed.boundingRect().y() << " "
-        << handed.boundingRect().width() << "x" << handed.boundingRect().height();
+    // Both lie in the strip from row 96: one run across it, from the left
+    // edge before to the right edge after.
+    static_assert(ChangedStrips::kStripHeight == 32);
+    EXPECT_EQ(view_->handed[1], std::vector<QRect>{QRect(100, 96, 28, 32)});
+}
+
+TEST_F(FrameComposing, ASpritesSeeThroughMarginsAreNeitherRedrawnNorHanded) {
+    // Painted only in columns 6 to 9 of rows 2 to 5 of its frame: before at
+    // (106..109, 102..105), after at (114..117, 103..106).
+    PutShark(QRect(6, 2, 4, 4));
+    // A margin pixel that is white in the mask but not black in the picture
+    // still tints the sea: it is painted too.
+    platform::FindSurface(Shark.DC)->trueColourRow(8)[1] = 0xFF000010u;
+    maintimer_Timer(*view_);
+    maintimer_Timer(*view_);
+    ASSERT_EQ(view_->handed.size(), 2u);
+    EXPECT_EQ(view_->handed[1], std::vector<QRect>{QRect(101, 96, 17, 32)});
+    const platform::Bitmap& window = *platform::FindSurface(view_->FormDC());
+    EXPECT_EQ(window.colourAt(115, 104), 0xFFC0C0C0u);
+    EXPECT_EQ(window.colourAt(107, 103), 0xFF204060u) << "the shark's old place was not restored";
+    EXPECT_EQ(window.colourAt(109, 109), 0xFF204070u) << "the tinted margin pixel was lost";
 }
 
 // A one-frame sheet of a flat colour over a fully opaque mask.
@@ -155,19 +175,26 @@ TEST_F(FrameComposing, ATickLaysTheSceneBackToFrontAndShowsIt) {
     EXPECT_EQ(window.colourAt(30, 196), kShark) << "the shark was not drawn where it swam";
 }
 
-// The window's pieces: runs of changed tiles a tile apart are joined, but a
-// run stops at its row's end, whatever the next row starts with; the screen
-// cuts the last row.
-TEST(DamageGridBands, RunsJoinOverAOneTileGapButNeverPastTheirRow) {
-    DamageGrid grid;
-    grid.Reset(64, 40);  // 4 x 3 tiles, the last row 8 pixels high
-    grid.Add(QRect(0, 0, 1, 1));
-    grid.Add(QRect(40, 5, 2, 2));  // one empty tile after the first
-    grid.Add(QRect(0, 16, 1, 1));  // the first tile of the next row
-    grid.Add(QRect(60, 35, 9, 9));
-    const std::vector<QRect> expected = {QRect(0, 0, 48, 16), QRect(0, 16, 16, 16),
-                                         QRect(48, 32, 16, 8)};
-    EXPECT_EQ(grid.Bands(), expected);
+// The window's pieces: in each strip, runs closer than the join gap become
+// one, farther ones stay apart; a run never reaches past its strip, and the
+// screen cuts the last strip.
+TEST(ChangedStripRuns, JoinWithinTheGapButNeverPastTheirStrip) {
+    constexpr int kStrip = ChangedStrips::kStripHeight, kGap = ChangedStrips::kJoinGap;
+    ChangedStrips strips;
+    strips.Reset(400, 2 * kStrip + 8);
+    EXPECT_TRUE(strips.IsEmpty());
+    strips.Add(QRect(10, 0, 5, 5));
+    strips.Add(QRect(15 + kGap, 3, 5, 5));          // a gap of kGap: joined
+    strips.Add(QRect(20 + 2 * kGap + 1, 1, 5, 1));  // a gap of kGap + 1: apart
+    strips.Add(QRect(300, kStrip - 1, 2, 2));       // across into the next strip
+    strips.Add(QRect(390, 2 * kStrip + 4, 50, 50));
+    EXPECT_FALSE(strips.IsEmpty());
+    const std::vector<QRect> expected = {
+        QRect(10, 0, 10 + kGap, kStrip), QRect(20 + 2 * kGap + 1, 0, 5, kStrip),
+        QRect(300, 0, 2, kStrip),        QRect(300, kStrip, 2, kStrip),
+        QRect(390, 2 * kStrip, 10, 8),
+    };
+    EXPECT_EQ(strips.Bands(), expected);
 }
 
 }  // namespace
