@@ -21,15 +21,28 @@ int DistanceSquared(Colour a, Colour b) {
     return dr * dr + dg * dg + db * db;
 }
 
+// Pixels a picture of this size holds; too many, or none, is a failure to
+// allocate.
+std::size_t PixelCount(int width, int height) {
+    if (width <= 0 || height <= 0) throw std::bad_alloc();
+    const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    if (pixels > static_cast<std::size_t>(kMaxSurfacePixels)) throw std::bad_alloc();
+    return pixels;
+}
+
 }  // namespace
 
 Bitmap::Bitmap() : colourTable_(MonoTable()), indices_(4, 0) {}
 
+Bitmap::Bitmap(int width, int height, ToBeFilled)
+    : width_(width), height_(height), format_(PixelFormat::TrueColour), emptyDefault_(false) {
+    trueColour_.resize(PixelCount(width, height));  // default-initialised: left as it came
+    stride_ = width * 4;
+}
+
 Bitmap::Bitmap(int width, int height, PixelFormat format, std::vector<Colour> colourTable)
     : width_(width), height_(height), format_(format), emptyDefault_(false) {
-    if (width <= 0 || height <= 0) throw std::bad_alloc();
-    const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    if (pixels > static_cast<std::size_t>(kMaxSurfacePixels)) throw std::bad_alloc();
+    const std::size_t pixels = PixelCount(width, height);
     if (format == PixelFormat::TrueColour) {
         trueColour_.assign(pixels, kBlack);
         stride_ = width * 4;

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/pixel_memory.h"
+
 namespace bv::platform {
 
 enum class PixelFormat { Mono, Indexed, TrueColour };
@@ -30,6 +32,12 @@ public:
     // Throws std::bad_alloc when the memory cannot be had or the picture is
     // larger than kMaxSurfacePixels.
     Bitmap(int width, int height, PixelFormat format, std::vector<Colour> colourTable = {});
+
+    // A true-colour picture whose pixels are left as the memory came, for a
+    // caller about to write every one of them: filling a screen-sized
+    // picture with black first costs a pass over tens of megabytes.
+    struct ToBeFilled {};
+    Bitmap(int width, int height, ToBeFilled);
 
     Bitmap(Bitmap&&) noexcept = default;
     Bitmap& operator=(Bitmap&&) noexcept = default;
@@ -78,7 +86,7 @@ private:
     PixelFormat format_ = PixelFormat::Mono;
     bool emptyDefault_ = true;
     std::vector<Colour> colourTable_;
-    std::vector<Colour> trueColour_;
+    std::vector<Colour, PixelAllocator<Colour>> trueColour_;
     std::vector<std::uint8_t> indices_;
     mutable QImage view_;
 };

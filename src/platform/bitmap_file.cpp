@@ -1,5 +1,6 @@
 #include "platform/bitmap_file.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <cstdint>
@@ -96,6 +97,28 @@ Bitmap FromTrueColourImage(const QImage& image) {
     return bitmap;
 }
 
+// A true-colour picture decoded straight into its own memory, sparing a
+// screen-sized copy and its page faults. Empty when the decoder will not
+// fill a picture of the format it announced, or the announced size is
+// not the one it gives: the caller then takes the decoder's own picture.
+Bitmap DecodeTrueColourInPlace(QImageReader& reader) {
+    const QSize size = reader.size();
+    const QImage::Format format = reader.imageFormat();
+    if (size.isEmpty() || (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32))
+        return Bitmap();
+    Bitmap bitmap(size.width(), size.height(), Bitmap::ToBeFilled{});
+    auto* memory = reinterpret_cast<uchar*>(bitmap.trueColourRow(0));
+    QImage target(memory, size.width(), size.height(), size.width() * 4, format);
+    if (!reader.read(&target) || target.constBits() != memory || target.size() != size)
+        return Bitmap();
+    const int width = size.width();
+    for (int y = 0; y < size.height(); ++y) {
+        Colour* row = bitmap.trueColourRow(y);
+        for (int x = 0; x < width; ++x) row[x] |= 0xFF000000u;
+    }
+    return bitmap;
+}
+
 }  // namespace
 
 Bitmap DecodeBitmapFile(const QByteArray& bytes, std::string* problem) {
@@ -105,7 +128,17 @@ Bitmap DecodeBitmapFile(const QByteArray& bytes, std::string* problem) {
         whatIsWrong = HeaderProblem(bytes);
         if (!whatIsWrong.empty()) return Bitmap();
 
-        QImage image = QImage::fromData(bytes, "BMP");
+        QBuffer device;
+        device.setData(bytes);
+        device.open(QIODevice::ReadOnly);
+        {
+            QImageReader reader(&device, "BMP");
+            Bitmap decoded = DecodeTrueColourInPlace(reader);
+            if (!decoded.isEmptyDefault()) return decoded;
+        }
+        device.seek(0);
+        QImageReader reader(&device, "BMP");
+        const QImage image = reader.read();
         if (image.isNull()) {
             whatIsWrong = "cannot be decoded";
             return Bitmap();
@@ -133,6 +166,16 @@ Bitmap LoadBitmapFile(const std::string& path, std::string* problem) {
                 *problem = file.exists() ? "cannot be read: " + file.errorString().toStdString()
                                          : "is missing";
             return Bitmap();
+        }
+        // Mapped rather than read: the decoder takes the pixels straight
+        // from the file's cached pages.
+        if (uchar* mapped = file.map(0, file.size()); mapped != nullptr) {
+            Bitmap decoded =
+                DecodeBitmapFile(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped),
+                                                         static_cast<qsizetype>(file.size())),
+                                 problem);
+            file.unmap(mapped);
+            return decoded;
         }
         return DecodeBitmapFile(file.readAll(), problem);
     } catch (const std::bad_alloc&) {

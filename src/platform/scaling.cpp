@@ -98,8 +98,8 @@ void ScaleUp(Bitmap& destination, int x, int y, const Bitmap& source, int sx, in
 }
 
 Bitmap ScaledToCover(const Bitmap& source, int width, int height) {
-    Bitmap out(width, height, PixelFormat::TrueColour);
-    if (source.isEmptyDefault()) return out;
+    if (source.isEmptyDefault()) return Bitmap(width, height, PixelFormat::TrueColour);
+    Bitmap out(width, height, Bitmap::ToBeFilled{});
     const double factor = std::max(static_cast<double>(width) / source.width(),
                                    static_cast<double>(height) / source.height());
     const int scaledWidth = std::max(width, static_cast<int>(std::lround(source.width() * factor)));
