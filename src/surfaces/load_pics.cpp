@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "errors/error_handler.h"
@@ -13,6 +14,7 @@
 #include "scene/scene_globals.h"
 #include "settings/settings_globals.h"
 #include "surfaces/memory_surfaces.h"
+#include "surfaces/picture_prefetch.h"
 #include "surfaces/reef_strip.h"
 #include "surfaces/surface_globals.h"
 
@@ -123,12 +125,36 @@ void LoadCreatures() {
     if (Bottle(1).Enabled != kFalse) LoadChosen(Bottle(2));
 }
 
+std::string ReefMaskFile() {
+    return "bv_foregroundmask" + std::to_string(Foreground.Choice) + ".bmp";
+}
+
+// The files the load below asks for, in its order.
+std::vector<std::string> FilesToLoad() {
+    std::vector<std::string> names = {"bv_palette.bmp", Background.FileName, Foreground.FileName,
+                                      ReefMaskFile()};
+    const auto chosen = [&](const Sprite& record) {
+        if (record.Installed != kFalse) names.push_back(record.FileName);
+    };
+    if (const Sprite* centre = ChosenCentrePiece()) chosen(*centre);
+    for (const Creature& creature : Creatures())
+        if (creature.record->Enabled != kFalse) chosen(*creature.record);
+    if (Bottle(1).Enabled != kFalse) chosen(Bottle(2));
+    std::vector<std::string> paths;
+    paths.reserve(names.size());
+    for (const std::string& name : names) paths.push_back(AssetDir + name);
+    return paths;
+}
+
 }  // namespace
 
 void LoadPics4ScreenSaver() {
     Guarded("Starter/LoadPics4ScreenSaver", [] {
         const LoadingSurfaces loading;
         CheckMediaFolder();
+        // The pictures are decoded on a second core while the first composes.
+        std::optional<PicturePrefetch> prefetch;
+        if (!mediaFolderMissing) prefetch.emplace(FilesToLoad());
         Assign(PaletteDC, LoadRunPicture("bv_palette.bmp"));
         Assign(BufferDC, ComposedSurface(ScreenWidth, ScreenHeight));
 
@@ -139,9 +165,7 @@ void LoadPics4ScreenSaver() {
         ComposeReefStrip(Foreground.DC, Foreground.FileName, 0);
 
         Assign(ForegroundMaskDC, ComposedSurface(ScreenWidth, Foreground.Height));
-        ComposeReefStrip(ForegroundMaskDC,
-                         "bv_foregroundmask" + std::to_string(Foreground.Choice) + ".bmp",
-                         kMaskShiftLeft);
+        ComposeReefStrip(ForegroundMaskDC, ReefMaskFile(), kMaskShiftLeft);
 
         LoadCentrePiece();
         LoadCreatures();

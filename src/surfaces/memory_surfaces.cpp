@@ -1,9 +1,8 @@
 #include "surfaces/memory_surfaces.h"
 
 #include "errors/error_handler.h"
-#include "platform/bitmap_file.h"
-#include "platform/case_insensitive_path.h"
 #include "platform/surface_table.h"
+#include "surfaces/picture_prefetch.h"
 
 namespace bv {
 namespace {
@@ -28,8 +27,12 @@ platform::Handle CreateCompatibleDC() {
 SurfaceHandle GenerateDC(const std::string& fileName, std::string* problem) {
     return GuardedOr<SurfaceHandle>("System/GenerateDC", 0, [&] {
         const platform::Handle handle = CreateCompatibleDC();
-        platform::ReplaceSurfaceBitmap(
-            handle, platform::LoadBitmapFile(ResolveCaseInsensitive(fileName), problem));
+        std::optional<DecodedPicture> prefetched;
+        if (PicturePrefetch* prefetch = PicturePrefetch::Active())
+            prefetched = prefetch->Take(fileName);
+        DecodedPicture decoded = prefetched ? std::move(*prefetched) : DecodePictureFile(fileName);
+        if (problem != nullptr) *problem = std::move(decoded.problem);
+        platform::ReplaceSurfaceBitmap(handle, std::move(decoded.picture));
         return handle;
     });
 }
