@@ -108,7 +108,7 @@ Bitmap DecodeTrueColourInPlace(QImageReader& reader) {
         return Bitmap();
     Bitmap bitmap(size.width(), size.height(), Bitmap::ToBeFilled{});
     auto* memory = reinterpret_cast<uchar*>(bitmap.trueColourRow(0));
-    QImage target(memory, size.width(), size.height(), size.width() * 4, format);
+    QImage target(memory, size.width(), size.height(), qsizetype{size.width()} * 4, format);
     if (!reader.read(&target) || target.constBits() != memory || target.size() != size)
         return Bitmap();
     const int width = size.width();
