@@ -1,9 +1,9 @@
 #pragma once
 // Owning handles for the FluidSynth objects: each is deleted exactly once.
 
-#include <fluidsynth.h>
-
 #include <memory>
+
+#include "sound/sound_libraries.h"
 
 namespace bv {
 
@@ -11,14 +11,19 @@ template <auto Delete>
 struct FluidDeleter {
     template <typename Object>
     void operator()(Object* object) const {
-        if (object) Delete(object);
+        // An object exists only where the library was opened.
+        if (object) (FluidSynthLibrary()->*Delete)(object);
     }
 };
 
-using FluidSettings = std::unique_ptr<fluid_settings_t, FluidDeleter<delete_fluid_settings>>;
-using FluidSynth = std::unique_ptr<fluid_synth_t, FluidDeleter<delete_fluid_synth>>;
-using FluidPlayer = std::unique_ptr<fluid_player_t, FluidDeleter<delete_fluid_player>>;
+using FluidSettings =
+    std::unique_ptr<fluid_settings_t, FluidDeleter<&FluidSynthFunctions::delete_fluid_settings>>;
+using FluidSynth =
+    std::unique_ptr<fluid_synth_t, FluidDeleter<&FluidSynthFunctions::delete_fluid_synth>>;
+using FluidPlayer =
+    std::unique_ptr<fluid_player_t, FluidDeleter<&FluidSynthFunctions::delete_fluid_player>>;
 using FluidAudioDriver =
-    std::unique_ptr<fluid_audio_driver_t, FluidDeleter<delete_fluid_audio_driver>>;
+    std::unique_ptr<fluid_audio_driver_t,
+                    FluidDeleter<&FluidSynthFunctions::delete_fluid_audio_driver>>;
 
 }  // namespace bv

@@ -4,8 +4,16 @@
 #include <cstdlib>
 #include <utility>
 
+#include "sound/sound_libraries.h"
+
 namespace bv {
 namespace {
+
+// Called only once the library is open: where a settings, synthesizer or
+// player object exists.
+const FluidSynthFunctions& Fluid() {
+    return *FluidSynthLibrary();
+}
 
 // FluidSynth reports every audio output it fails to open; on a machine with no
 // sound that is expected, so its messages show only when asked for.
@@ -13,7 +21,8 @@ void QuietFluidSynthLog() {
     static const bool quieted = [] {
         const bool show = std::getenv("BLUVESSA_SOUND_LOG") != nullptr;
         for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
-            fluid_set_log_function(level, show ? fluid_default_log_function : nullptr, nullptr);
+            Fluid().fluid_set_log_function(
+                level, show ? Fluid().fluid_default_log_function : nullptr, nullptr);
         return true;
     }();
     (void)quieted;
@@ -30,18 +39,20 @@ int DiscardEvent(void*, fluid_midi_event_t*) {
 SequencerDevice::SequencerDevice(const std::string& soundFontPath, Output output,
                                  std::vector<std::string> audioDrivers)
     : output_(output), audioDrivers_(std::move(audioDrivers)) {
+    if (FluidSynthLibrary() == nullptr) return;  // no synthesizer, no songs
     QuietFluidSynthLog();
-    settings_.reset(new_fluid_settings());
+    settings_.reset(Fluid().new_fluid_settings());
     if (!settings_) return;
     // Larger periods than FluidSynth's default: a screen saver needs no low latency.
-    fluid_settings_setint(settings_.get(), "audio.period-size", 512);
-    synth_.reset(new_fluid_synth(settings_.get()));
+    Fluid().fluid_settings_setint(settings_.get(), "audio.period-size", 512);
+    synth_.reset(Fluid().new_fluid_synth(settings_.get()));
     if (!synth_) return;
     double rate = 44100.0;
-    if (fluid_settings_getnum(settings_.get(), "synth.sample-rate", &rate) == FLUID_OK)
+    if (Fluid().fluid_settings_getnum(settings_.get(), "synth.sample-rate", &rate) == FLUID_OK)
         sampleRate_ = static_cast<int>(rate);
-    hasSoundFont_ = !soundFontPath.empty() && fluid_is_soundfont(soundFontPath.c_str()) &&
-                    fluid_synth_sfload(synth_.get(), soundFontPath.c_str(), 1) != FLUID_FAILED;
+    hasSoundFont_ =
+        !soundFontPath.empty() && Fluid().fluid_is_soundfont(soundFontPath.c_str()) &&
+        Fluid().fluid_synth_sfload(synth_.get(), soundFontPath.c_str(), 1) != FLUID_FAILED;
 }
 
 SequencerDevice::~SequencerDevice() {
@@ -56,11 +67,12 @@ int SequencerDevice::RenderForDriver(void* device, int frames, int effectCount, 
     if (effectCount == 0 && outputCount >= 2) {
         // Reverb and chorus are mixed into the dry output.
         std::array<float*, 4> mixed = {outputs[0], outputs[1], outputs[0], outputs[1]};
-        return fluid_synth_process(self->synth_.get(), frames, static_cast<int>(mixed.size()),
-                                   mixed.data(), outputCount, outputs);
+        return Fluid().fluid_synth_process(self->synth_.get(), frames,
+                                           static_cast<int>(mixed.size()), mixed.data(),
+                                           outputCount, outputs);
     }
-    return fluid_synth_process(self->synth_.get(), frames, effectCount, effects, outputCount,
-                               outputs);
+    return Fluid().fluid_synth_process(self->synth_.get(), frames, effectCount, effects,
+                                       outputCount, outputs);
 }
 
 // Players read the timing source when they are made, and none exists while no
@@ -68,14 +80,14 @@ int SequencerDevice::RenderForDriver(void* device, int frames, int effectCount, 
 void SequencerDevice::OpenAudioOutput() {
     if (output_ == Output::kSpeakers) {
         for (const std::string& name : audioDrivers_) {
-            fluid_settings_setstr(settings_.get(), "audio.driver", name.c_str());
-            driver_.reset(new_fluid_audio_driver2(settings_.get(), RenderForDriver, this));
+            Fluid().fluid_settings_setstr(settings_.get(), "audio.driver", name.c_str());
+            driver_.reset(Fluid().new_fluid_audio_driver2(settings_.get(), RenderForDriver, this));
             if (driver_) break;
         }
     }
     silentRealTime_ = output_ == Output::kSpeakers && !driver_;
-    fluid_settings_setstr(settings_.get(), "player.timing-source",
-                          silentRealTime_ ? "system" : "sample");
+    Fluid().fluid_settings_setstr(settings_.get(), "player.timing-source",
+                                  silentRealTime_ ? "system" : "sample");
 }
 
 SequencerDevice::Song* SequencerDevice::Find(const std::string& alias) {
@@ -97,12 +109,13 @@ MediaError SequencerDevice::Play(const std::string& alias) {
     Song* song = Find(alias);
     if (!song) return kMediaUnknownAlias;
     song->player.reset();
-    FluidPlayer player(new_fluid_player(synth_.get()));
+    FluidPlayer player(Fluid().new_fluid_player(synth_.get()));
     if (player && silentRealTime_)
-        fluid_player_set_playback_callback(player.get(), DiscardEvent, nullptr);
+        Fluid().fluid_player_set_playback_callback(player.get(), DiscardEvent, nullptr);
     if (!player ||
-        fluid_player_add_mem(player.get(), song->bytes.data(), song->bytes.size()) != FLUID_OK ||
-        fluid_player_play(player.get()) != FLUID_OK)
+        Fluid().fluid_player_add_mem(player.get(), song->bytes.data(), song->bytes.size()) !=
+            FLUID_OK ||
+        Fluid().fluid_player_play(player.get()) != FLUID_OK)
         return kMediaHardwareFailure;
     song->player = std::move(player);
     return kMediaOk;
@@ -113,7 +126,7 @@ MediaError SequencerDevice::Mode(const std::string& alias, std::string& mode) {
     const Song* song = Find(alias);
     if (!song) return kMediaUnknownAlias;
     const bool playing =
-        song->player && fluid_player_get_status(song->player.get()) == FLUID_PLAYER_PLAYING;
+        song->player && Fluid().fluid_player_get_status(song->player.get()) == FLUID_PLAYER_PLAYING;
     mode = playing ? "playing" : "stopped";
     return kMediaOk;
 }
@@ -123,8 +136,8 @@ MediaError SequencerDevice::Stop(const std::string& alias) {
     Song* song = Find(alias);
     if (!song) return kMediaUnknownAlias;
     if (song->player) {
-        fluid_player_stop(song->player.get());
-        fluid_synth_all_notes_off(synth_.get(), -1);  // no note is left hanging
+        Fluid().fluid_player_stop(song->player.get());
+        Fluid().fluid_synth_all_notes_off(synth_.get(), -1);  // no note is left hanging
     }
     return kMediaOk;
 }
@@ -134,7 +147,7 @@ MediaError SequencerDevice::Close(const std::string& alias) {
         std::lock_guard lock(renderMutex_);
         const auto found = songs_.find(alias);
         if (found == songs_.end()) return kMediaUnknownAlias;
-        if (found->second.player) fluid_synth_all_notes_off(synth_.get(), -1);
+        if (found->second.player) Fluid().fluid_synth_all_notes_off(synth_.get(), -1);
         songs_.erase(found);
     }
     // Outside the lock: closing the output waits for its thread, which may be
@@ -147,8 +160,8 @@ void SequencerDevice::RenderS16(std::span<std::int16_t> interleavedStereo) {
     std::lock_guard lock(renderMutex_);
     const int frames = static_cast<int>(interleavedStereo.size() / 2);
     if (!synth_ || frames == 0) return;
-    fluid_synth_write_s16(synth_.get(), frames, interleavedStereo.data(), 0, 2,
-                          interleavedStereo.data(), 1, 2);
+    Fluid().fluid_synth_write_s16(synth_.get(), frames, interleavedStereo.data(), 0, 2,
+                                  interleavedStereo.data(), 1, 2);
 }
 
 }  // namespace bv

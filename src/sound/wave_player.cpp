@@ -1,10 +1,9 @@
 #include "sound/wave_player.h"
 
-#include <SDL.h>
-
 #include <memory>
 #include <optional>
 
+#include "sound/sound_libraries.h"
 #include "sound/wave_format.h"
 #include "sound/wave_loop.h"
 
@@ -15,12 +14,13 @@ namespace {
 // to leave the process's signal handlers alone: they belong to the toolkit.
 class SdlAudioSubsystem {
 public:
-    SdlAudioSubsystem() {
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        ready_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    SdlAudioSubsystem() : sdl_(SdlLibrary()) {
+        if (sdl_ == nullptr) return;
+        sdl_->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        ready_ = sdl_->SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     }
     ~SdlAudioSubsystem() {
-        if (ready_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (ready_) sdl_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
     SdlAudioSubsystem(const SdlAudioSubsystem&) = delete;
     SdlAudioSubsystem& operator=(const SdlAudioSubsystem&) = delete;
@@ -28,26 +28,27 @@ public:
     bool ready() const { return ready_; }
 
 private:
+    const SdlFunctions* sdl_;
     bool ready_ = false;
 };
 
 // An open audio output device, closed (which waits for its callback to
-// return) when this goes.
+// return) when this goes. Made only once the audio subsystem is ready.
 class SdlAudioDevice {
 public:
     explicit SdlAudioDevice(const SDL_AudioSpec& wanted) {
         SDL_AudioSpec obtained{};
         // No changes allowed: SDL converts our format to whatever the output uses.
-        id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+        id_ = SdlLibrary()->SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
     }
     ~SdlAudioDevice() {
-        if (id_ != 0) SDL_CloseAudioDevice(id_);
+        if (id_ != 0) SdlLibrary()->SDL_CloseAudioDevice(id_);
     }
     SdlAudioDevice(const SdlAudioDevice&) = delete;
     SdlAudioDevice& operator=(const SdlAudioDevice&) = delete;
 
     bool open() const { return id_ != 0; }
-    void Start() { SDL_PauseAudioDevice(id_, 0); }
+    void Start() { SdlLibrary()->SDL_PauseAudioDevice(id_, 0); }
 
 private:
     SDL_AudioDeviceID id_ = 0;
