@@ -15,8 +15,8 @@ namespace bv {
 
 class PaintedAreas {
 public:
-    // The drawing cut down to its painted area (an empty target when it
-    // changes nothing). Drawings it cannot see into stay whole: a fill, a
+    // The drawing cut down to its painted area in a true-colour buffer (an
+    // empty target when it changes nothing). Drawings it cannot see into stay whole: a fill, a
     // copy, one from pictures not in true colour or whose block reaches
     // past their edges.
     BufferDrawing Trimmed(const BufferDrawing& drawing, const platform::Bitmap* picture,
