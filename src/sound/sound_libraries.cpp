@@ -17,8 +17,8 @@ void SayUnavailable(const char* file, const char* what) {
     std::fprintf(stderr, "bluvessa: cannot use %s (%s); the sound stays off\n", file, what);
 }
 
-// Fills every function through resolve(handle, name, pointer); nullptr when
-// the library cannot be opened or lacks one of them.
+// The library's functions, each looked up by its name through resolveAll;
+// nullptr when the library cannot be opened or lacks one of them.
 template <typename Functions, typename ResolveAll>
 std::unique_ptr<Functions> Open(const char* file, ResolveAll resolveAll) {
     void* handle = dlopen(file, RTLD_NOW | RTLD_LOCAL);
