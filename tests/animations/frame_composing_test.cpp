@@ -105,6 +105,19 @@ TEST_F(FrameComposing, AMovingSpriteHandsOnlyWhereItWasAndWhereItIs) {
     EXPECT_EQ(view_->handed[1], std::vector<QRect>{QRect(100, 96, 28, 32)});
 }
 
+// A sheet too short to hold the mask rows (a damaged pack of the user's own):
+// the drawing is not cut down from pixels that are not there, and is handed
+// whole.
+TEST_F(FrameComposing, ASheetWithoutItsMaskRowsIsHandedWhole) {
+    PutShark(QRect(6, 2, 4, 4));
+    platform::ReplaceSurfaceBitmap(Shark.DC,
+                                   platform::Bitmap(40, 12, platform::PixelFormat::TrueColour));
+    maintimer_Timer(*view_);
+    maintimer_Timer(*view_);
+    ASSERT_EQ(view_->handed.size(), 2u);
+    EXPECT_EQ(view_->handed[1], std::vector<QRect>{QRect(100, 96, 28, 32)});
+}
+
 TEST_F(FrameComposing, ASpritesSeeThroughMarginsAreNeitherRedrawnNorHanded) {
     // Painted only in columns 6 to 9 of rows 2 to 5 of its frame: before at
     // (106..109, 102..105), after at (114..117, 103..106).
@@ -188,10 +201,13 @@ TEST(ChangedStripRuns, JoinWithinTheGapButNeverPastTheirStrip) {
     strips.Add(QRect(20 + 2 * kGap + 1, 1, 5, 1));  // a gap of kGap + 1: apart
     strips.Add(QRect(300, kStrip - 1, 2, 2));       // across into the next strip
     strips.Add(QRect(390, 2 * kStrip + 4, 50, 50));
+    strips.Add(QRect(-5, kStrip + 1, 10, 2));  // the screen's edges cut it, and keep it
+    strips.Add(QRect(200, -3, 4, 4));
     EXPECT_FALSE(strips.IsEmpty());
     const std::vector<QRect> expected = {
         QRect(10, 0, 10 + kGap, kStrip), QRect(20 + 2 * kGap + 1, 0, 5, kStrip),
-        QRect(300, 0, 2, kStrip),        QRect(300, kStrip, 2, kStrip),
+        QRect(200, 0, 4, kStrip),        QRect(300, 0, 2, kStrip),
+        QRect(0, kStrip, 5, kStrip),     QRect(300, kStrip, 2, kStrip),
         QRect(390, 2 * kStrip, 10, 8),
     };
     EXPECT_EQ(strips.Bands(), expected);
