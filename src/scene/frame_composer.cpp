@@ -18,6 +18,11 @@ bool Overlap(const QRect& a, const QRect& b) {
 void FrameComposer::Begin() {
     noted_.clear();
     firstOf_.clear();
+    // White and black keep a pixel only in true colour; a buffer of palette
+    // indices keeps every drawing whole.
+    const platform::Bitmap* buffer = platform::FindSurface(BufferDC);
+    trimToPaintedAreas_ =
+        buffer != nullptr && buffer->format() == platform::PixelFormat::TrueColour;
     noting_ = true;
 }
 
@@ -26,14 +31,9 @@ void FrameComposer::Note(const BufferDrawing& drawing) {
     const platform::Bitmap* picture = platform::FindSurface(drawing.source);
     const platform::Bitmap* maskPicture = platform::FindSurface(drawing.mask);
     // Only where it can change a pixel: a sprite's see-through margins
-    // neither need restoring nor showing when it moves. White and black keep
-    // a pixel only in true colour; a buffer of palette indices keeps every
-    // drawing whole.
-    const platform::Bitmap* buffer = platform::FindSurface(BufferDC);
+    // neither need restoring nor showing when it moves.
     const BufferDrawing painted =
-        buffer != nullptr && buffer->format() == platform::PixelFormat::TrueColour
-            ? paintedAreas_.Trimmed(drawing, picture, maskPicture)
-            : drawing;
+        trimToPaintedAreas_ ? paintedAreas_.Trimmed(drawing, picture, maskPicture) : drawing;
     if (painted.target.isEmpty()) return;
     const auto [first, isFirst] = firstOf_.try_emplace(drawing.owner, noted_.size());
     const int ordinal = static_cast<int>(noted_.size() - first->second);

@@ -66,6 +66,7 @@ private:
     const Noted* Before(const Noted& now) const;
 
     bool noting_ = false;
+    bool trimToPaintedAreas_ = false;  // the buffer is in true colour
     bool haveLastFrame_ = false;
     std::vector<Noted> noted_;      // this tick's, in drawing order
     std::vector<Noted> lastFrame_;  // the last finished frame's, in drawing order
