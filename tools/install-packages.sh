@@ -5,7 +5,7 @@ set -euo pipefail
 
 run_packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libx11-dev libfluidsynth-dev libsdl2-dev
+  qt6-base-dev libx11-dev libxcb-shm0-dev libfluidsynth-dev libsdl2-dev
   timgm6mb-soundfont fonts-dejavu-core
 )
 test_packages=(

@@ -112,9 +112,25 @@ QRegion Form::FromDevicePixels(const std::vector<QRect>& bands) const {
     return mapped;
 }
 
+bool Form::PresentDirectly() {
+    if (canvas_ == nullptr)
+        canvas_ = DirectCanvas::Create(*this, [this] { return FindSurface(surface_); });
+    return canvas_ != nullptr;
+}
+
+void Form::Present(const std::vector<QRect>& bands) {
+    if (canvas_ != nullptr && canvas_->Show(bands)) return;
+    repaint(FromDevicePixels(bands));
+}
+
+void Form::resizeEvent(QResizeEvent*) {
+    if (canvas_ != nullptr) canvas_->setGeometry(rect());
+}
+
 // Only the parts asked for are drawn: a frame that changed in a few places
 // costs a few small copies.
 void Form::paintEvent(QPaintEvent* event) {
+    if (canvas_ != nullptr && canvas_->Working()) return;  // covered by it
     const Bitmap* picture = FindSurface(surface_);
     if (picture == nullptr) return;
     QPainter painter(this);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/checked_arithmetic.h"
+#include "platform/direct_canvas.h"
 #include "platform/surface_table.h"
 
 namespace bv::platform {
@@ -41,6 +42,13 @@ public:
     // covering every pixel it touches.
     QRegion FromDevicePixels(const std::vector<QRect>& bands) const;
 
+    // From now on the surface goes to the window directly (DirectCanvas)
+    // where the display allows it; false where it does not. Child widgets
+    // that are to show over the surface must then be native windows.
+    bool PresentDirectly();
+    // Shows the bands of the surface (device pixels) that changed.
+    void Present(const std::vector<QRect>& bands);
+
 protected:
     virtual void Form_Initialize() {}
     virtual void Form_Load() {}
@@ -56,6 +64,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool QueryUnload(int unloadMode);
@@ -64,6 +73,7 @@ private:
     bool unloading_ = false;
     Handle surface_ = 0;
     bool ownsSurface_ = false;
+    DirectCanvas* canvas_ = nullptr;  // a child: Qt deletes it with the form
 };
 
 }  // namespace bv::platform

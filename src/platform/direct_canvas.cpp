@@ -1,0 +1,78 @@
+#include "platform/direct_canvas.h"
+
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <cstdlib>
+
+#include "platform/shm_window_writer.h"
+
+namespace bv::platform {
+
+namespace {
+
+// Waits until the X server has everything Qt asked of it, the canvas's window
+// included: the writer's own connection may otherwise get there first.
+void WaitForToolkitRequests() {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr) return;
+    xcb_connection_t* connection = x11->connection();
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+}
+
+}  // namespace
+
+DirectCanvas* DirectCanvas::Create(QWidget& form, SurfaceSource surface) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
+    auto writer = ShmWindowWriter::Open();
+    if (writer == nullptr) return nullptr;
+    return new DirectCanvas(form, std::move(surface), std::move(writer));
+}
+
+DirectCanvas::DirectCanvas(QWidget& form, SurfaceSource surface,
+                           std::unique_ptr<ShmWindowWriter> writer)
+    : QWidget(&form), surface_(std::move(surface)), writer_(std::move(writer)) {
+    setAttribute(Qt::WA_PaintOnScreen);
+    setAttribute(Qt::WA_NativeWindow);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    // Clicks and keys are the form's.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(form.rect());
+}
+
+DirectCanvas::~DirectCanvas() = default;
+
+bool DirectCanvas::Show(const std::vector<QRect>& deviceParts) {
+    if (writer_ == nullptr) return false;
+    const Bitmap* picture = surface_();
+    if (picture == nullptr) return true;
+    if (!windowKnownToServer_) {
+        WaitForToolkitRequests();
+        windowKnownToServer_ = true;
+    }
+    if (writer_->Put(static_cast<WindowId>(winId()), *picture, deviceParts)) return true;
+    StepAside();
+    return false;
+}
+
+void DirectCanvas::StepAside() {
+    writer_.reset();
+    hide();
+    if (QWidget* form = parentWidget()) form->update();
+}
+
+void DirectCanvas::paintEvent(QPaintEvent* event) {
+    const qreal ratio = devicePixelRatioF();
+    std::vector<QRect> parts;
+    for (const QRect& part : event->region())
+        parts.push_back(ratio == 1.0 ? part
+                                     : QRectF(part.x() * ratio, part.y() * ratio,
+                                              part.width() * ratio, part.height() * ratio)
+                                           .toAlignedRect());
+    Show(parts);
+}
+
+}  // namespace bv::platform

@@ -1,0 +1,67 @@
+#pragma once
+// Puts parts of a true-colour picture straight into an X window through
+// memory shared with the X server (MIT-SHM): the server reads the pixels
+// where they lie, with no copy through the socket, no toolkit buffer in
+// between, no clip region and no round trip per frame. It works over a
+// connection of its own, so that the server's word that a put is done comes
+// back to it and not to the toolkit.
+
+#include <QRect>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/bitmap.h"
+#include "platform/x11_windows.h"
+
+struct xcb_connection_t;
+
+namespace bv::platform {
+
+class ShmWindowWriter {
+public:
+    // nullptr when there is no display, when the server shares no memory with
+    // us (a remote display) or when its pixels are not ours: 32 bits, blue in
+    // the lowest byte.
+    static std::unique_ptr<ShmWindowWriter> Open();
+    ~ShmWindowWriter();
+    ShmWindowWriter(const ShmWindowWriter&) = delete;
+    ShmWindowWriter& operator=(const ShmWindowWriter&) = delete;
+
+    // Copies each part of a true-colour picture (device pixels; clipped to the
+    // picture) to the same place in the window. False once the server refused
+    // a put or the connection broke: the writer is of no more use then.
+    bool Put(WindowId window, const Bitmap& picture, const std::vector<QRect>& parts);
+
+private:
+    struct Segment;
+    ShmWindowWriter(xcb_connection_t* connection, std::unique_ptr<Segment> segment,
+                    std::uint8_t completionEvent);
+
+    bool UseWindow(WindowId window);
+    // Waits until the server has read the last batch of puts out of the
+    // segment; by the next frame its answer is normally already in.
+    void WaitForServer();
+    struct Slice {
+        QRect area;
+        std::size_t offset;  // of its first pixel in the segment
+    };
+    // Copies a slice into the segment's free part.
+    std::size_t CopySlice(const Bitmap& picture, const QRect& slice);
+    // Asks the server to put a copied slice; the last of a batch asks for
+    // word that the server is done with the segment.
+    void Send(const Slice& slice, bool last);
+
+    xcb_connection_t* connection_;
+    std::unique_ptr<Segment> segment_;
+    std::uint8_t completionEvent_;
+    WindowId window_ = 0;
+    std::uint32_t gc_ = 0;
+    std::uint8_t depth_ = 0;
+    std::size_t used_ = 0;  // bytes of the segment the current batch fills
+    bool waiting_ = false;
+    bool broken_ = false;
+};
+
+}  // namespace bv::platform

@@ -1,0 +1,170 @@
+// A form's surface written straight into its X window, bypassing Qt's
+// backing store: what the window shows is read back from the X server.
+
+#include <gtest/gtest.h>
+#include <xcb/xcb.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+#include <cstdlib>
+#include <memory>
+
+#include "platform/form.h"
+#include "platform/shm_window_writer.h"
+#include "platform/surface_table.h"
+
+namespace bv::platform {
+namespace {
+
+constexpr Colour kBlue = 0xFF0000FFu;
+constexpr Colour kRed = 0xFFFF0000u;
+constexpr Colour kGreen = 0xFF00FF00u;
+
+void Fill(Bitmap& picture, const QRect& area, Colour colour) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::fill_n(picture.trueColourRow(y) + area.left(), area.width(), colour);
+}
+
+// Everything Qt asked of the server is done once it answers a question.
+void WaitForToolkitRequests() {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    ASSERT_NE(x11, nullptr);
+    std::free(xcb_get_input_focus_reply(x11->connection(), xcb_get_input_focus(x11->connection()),
+                                        nullptr));
+}
+
+class DirectCanvasTest : public ::testing::Test {
+protected:
+    // A form at the screen's top-left corner, shown directly, its surface
+    // filled with `colour` and on the screen.
+    void ShowForm(int width, int height, Colour colour) {
+        form_ = std::make_unique<Form>();
+        form_->CreateDrawingSurface(width, height);
+        ASSERT_TRUE(form_->PresentDirectly()) << "no shared memory with the X server";
+        form_->setGeometry(0, 0, width, height);
+        Fill(Surface(), Whole(), colour);
+        form_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+        Present({Whole()});
+    }
+
+    Bitmap& Surface() { return *FindSurface(form_->hDC()); }
+    QRect Whole() { return {0, 0, Surface().width(), Surface().height()}; }
+
+    // Shows the parts and waits until the server has read them.
+    void Present(const std::vector<QRect>& parts) {
+        form_->Present(parts);
+        form_->Present({});
+    }
+
+    QImage OnScreen() {
+        return form_->screen()
+            ->grabWindow(form_->winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+    // Every pixel of `area` on the screen is `colour`.
+    static bool AllOf(const QImage& shown, const QRect& area, Colour colour) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if ((shown.pixel(x, y) | 0xFF000000u) != colour) return false;
+        return true;
+    }
+
+    std::unique_ptr<Form> form_;
+};
+
+TEST_F(DirectCanvasTest, ShowsExactlyThePartsItIsGiven) {
+    ShowForm(320, 200, kBlue);
+    ASSERT_TRUE(AllOf(OnScreen(), Whole(), kBlue));
+
+    Fill(Surface(), Whole(), kRed);
+    const QRect given(10, 20, 50, 30);
+    const QRect atTheEdge(300, 190, 20, 10);
+    Present({given, atTheEdge});
+    const QImage shown = OnScreen();
+    EXPECT_TRUE(AllOf(shown, given, kRed));
+    EXPECT_TRUE(AllOf(shown, atTheEdge, kRed));
+    EXPECT_TRUE(AllOf(shown, QRect(0, 0, 320, 20), kBlue));
+    EXPECT_TRUE(AllOf(shown, QRect(60, 20, 240, 30), kBlue));
+    EXPECT_TRUE(AllOf(shown, QRect(0, 50, 300, 150), kBlue));
+}
+
+TEST_F(DirectCanvasTest, ANativeLabelOverItKeepsItsPixels) {
+    ShowForm(320, 200, kBlue);
+    QLabel label(form_.get());
+    label.setAttribute(Qt::WA_NativeWindow);
+    label.setAutoFillBackground(true);
+    QPalette green = label.palette();
+    green.setColor(QPalette::Window, QColor(0, 255, 0));
+    label.setPalette(green);
+    label.setGeometry(100, 50, 80, 40);
+    label.show();
+    label.raise();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return AllOf(OnScreen(), label.geometry(), kGreen); }));
+
+    Fill(Surface(), Whole(), kRed);
+    Present({Whole()});
+    const QImage shown = OnScreen();
+    EXPECT_TRUE(AllOf(shown, label.geometry(), kGreen));
+    EXPECT_TRUE(AllOf(shown, QRect(0, 0, 320, 50), kRed));
+}
+
+TEST_F(DirectCanvasTest, UncoveredPartsAreDrawnAgainFromTheSurface) {
+    ShowForm(320, 200, kRed);
+    QWidget cover;
+    cover.setAutoFillBackground(true);
+    QPalette white = cover.palette();
+    white.setColor(QPalette::Window, Qt::white);
+    cover.setPalette(white);
+    cover.setGeometry(40, 40, 100, 100);
+    cover.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&cover));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !AllOf(OnScreen(), Whole(), kRed); }));
+
+    cover.hide();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return AllOf(OnScreen(), Whole(), kRed); }));
+}
+
+// 2100 x 1100 true-colour pixels are more than the shared segment holds.
+TEST_F(DirectCanvasTest, AFrameBiggerThanTheSharedMemoryGoesInTurns) {
+    ShowForm(2100, 1100, kBlue);
+    Bitmap& surface = Surface();
+    for (int y = 0; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x)
+            surface.trueColourRow(y)[x] = 0xFF000000u | static_cast<Colour>((x * 7) ^ (y * 13));
+    Present({Whole()});
+    const QImage shown = OnScreen();
+    ASSERT_EQ(shown.size(), QSize(2100, 1100));
+    int wrong = 0;
+    for (int y = 0; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x)
+            if ((shown.pixel(x, y) | 0xFF000000u) != surface.trueColourRow(y)[x]) ++wrong;
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST(ShmWindowWriterTest, AWindowThatIsGoneEndsTheWriter) {
+    auto writer = ShmWindowWriter::Open();
+    ASSERT_NE(writer, nullptr);
+    Bitmap picture(16, 16, PixelFormat::TrueColour);
+    EXPECT_FALSE(writer->Put(0x3FFFFFF, picture, {QRect(0, 0, 16, 16)}));
+
+    auto window = std::make_unique<QWidget>();
+    window->setGeometry(0, 0, 16, 16);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    writer = ShmWindowWriter::Open();
+    const auto id = static_cast<WindowId>(window->winId());
+    EXPECT_TRUE(writer->Put(id, picture, {QRect(0, 0, 16, 16)}));
+    window.reset();
+    WaitForToolkitRequests();
+    // The refusal comes back with the server's answer to the batch.
+    writer->Put(id, picture, {QRect(0, 0, 16, 16)});
+    EXPECT_FALSE(writer->Put(id, picture, {}));
+}
+
+}  // namespace
+}  // namespace bv::platform
