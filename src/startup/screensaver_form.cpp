@@ -47,6 +47,15 @@ ScreenSaver::ScreenSaver(unsigned long host, QSize devicePixels)
         ShowSurface(BufferDC);
     else
         CreateDrawingSurface(devicePixels.width(), devicePixels.height());
+    // Qt's own way to the screen costs more than composing the frame: its
+    // backing store takes a copy, waits on the server before each paint and
+    // clips every put by the whole changed region.
+    if (PresentDirectly()) {
+        for (QLabel* label : {&clockLabel_, &screenLabel_}) {
+            label->setAttribute(Qt::WA_NativeWindow);
+            label->raise();
+        }
+    }
 }
 
 ScreenSaver* ScreenSaver::Current() {
@@ -125,7 +134,7 @@ double ScreenSaver::LabelScale() const {
 }
 
 void ScreenSaver::Refresh(const std::vector<QRect>& changed) {
-    repaint(FromDevicePixels(changed));
+    Present(changed);
     if (!firstFrameShown_) {
         firstFrameShown_ = true;
         ReportFirstFrame();
