@@ -19,7 +19,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
     [ "$(field Architecture)" = "$arch" ] || fail "control: $(dpkg-deb -f "$deb")"
 [ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] || fail "control: $(dpkg-deb -f "$deb")"
 depends=$(field Depends)
-for package in libc6 libqt6widgets6 libqt6gui6 libfluidsynth3 libsdl2-2.0-0 libx11-6 timgm6mb-soundfont; do
+for package in libc6 libqt6widgets6 libqt6gui6 libfluidsynth3 libsdl2-2.0-0 libx11-6 libxcb-shm0 timgm6mb-soundfont; do
     grep -Eq "(^|, |\| )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 
