@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QPaintEvent>
+#include <QWindow>
 #include <cstdlib>
 
 #include "platform/shm_window_writer.h"
@@ -23,16 +24,19 @@ void WaitForToolkitRequests() {
 
 }  // namespace
 
-DirectCanvas* DirectCanvas::Create(QWidget& form, SurfaceSource surface) {
+DirectCanvas* DirectCanvas::Create(QWidget& form, SurfaceSource surface, ShownHook shown) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
     auto writer = ShmWindowWriter::Open();
     if (writer == nullptr) return nullptr;
-    return new DirectCanvas(form, std::move(surface), std::move(writer));
+    return new DirectCanvas(form, std::move(surface), std::move(shown), std::move(writer));
 }
 
-DirectCanvas::DirectCanvas(QWidget& form, SurfaceSource surface,
+DirectCanvas::DirectCanvas(QWidget& form, SurfaceSource surface, ShownHook shown,
                            std::unique_ptr<ShmWindowWriter> writer)
-    : QWidget(&form), surface_(std::move(surface)), writer_(std::move(writer)) {
+    : QWidget(&form),
+      surface_(std::move(surface)),
+      shown_(std::move(shown)),
+      writer_(std::move(writer)) {
     setAttribute(Qt::WA_PaintOnScreen);
     setAttribute(Qt::WA_NativeWindow);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -48,12 +52,16 @@ DirectCanvas::~DirectCanvas() = default;
 bool DirectCanvas::Show(const std::vector<QRect>& deviceParts) {
     if (writer_ == nullptr) return false;
     const Bitmap* picture = surface_();
-    if (picture == nullptr) return true;
+    if (picture == nullptr || windowHandle() == nullptr || !windowHandle()->isExposed())
+        return true;
     if (!windowKnownToServer_) {
         WaitForToolkitRequests();
         windowKnownToServer_ = true;
     }
-    if (writer_->Put(static_cast<WindowId>(winId()), *picture, deviceParts)) return true;
+    if (writer_->Put(static_cast<WindowId>(winId()), *picture, deviceParts)) {
+        shown_();
+        return true;
+    }
     StepAside();
     return false;
 }

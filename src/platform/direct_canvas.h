@@ -21,15 +21,18 @@ class DirectCanvas : public QWidget {
     Q_OBJECT
 public:
     using SurfaceSource = std::function<const Bitmap*()>;
+    using ShownHook = std::function<void()>;
 
     // nullptr where writing directly is not possible (not X11, a remote
     // display, pixels not laid out as ours): the form paints as usual then.
-    static DirectCanvas* Create(QWidget& form, SurfaceSource surface);
+    // `shown` is called whenever some of the surface has reached the screen.
+    static DirectCanvas* Create(QWidget& form, SurfaceSource surface, ShownHook shown);
     ~DirectCanvas() override;
 
-    // Shows parts of the surface (device pixels). False when the server
-    // refused: the canvas has stepped aside for good, and the form is to
-    // paint itself from then on.
+    // Shows parts of the surface (device pixels). While the window is not
+    // exposed there is nothing to do: its exposure shows the whole surface.
+    // False when the server refused: the canvas has stepped aside for good,
+    // and the form is to paint itself from then on.
     bool Show(const std::vector<QRect>& deviceParts);
     bool Working() const { return writer_ != nullptr; }
 
@@ -40,10 +43,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    DirectCanvas(QWidget& form, SurfaceSource surface, std::unique_ptr<ShmWindowWriter> writer);
+    DirectCanvas(QWidget& form, SurfaceSource surface, ShownHook shown,
+                 std::unique_ptr<ShmWindowWriter> writer);
     void StepAside();
 
     SurfaceSource surface_;
+    ShownHook shown_;
     std::unique_ptr<ShmWindowWriter> writer_;
     bool windowKnownToServer_ = false;
 };

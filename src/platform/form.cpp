@@ -114,7 +114,8 @@ QRegion Form::FromDevicePixels(const std::vector<QRect>& bands) const {
 
 bool Form::PresentDirectly() {
     if (canvas_ == nullptr)
-        canvas_ = DirectCanvas::Create(*this, [this] { return FindSurface(surface_); });
+        canvas_ = DirectCanvas::Create(
+            *this, [this] { return FindSurface(surface_); }, [this] { SurfaceShown(); });
     return canvas_ != nullptr;
 }
 
@@ -149,6 +150,7 @@ void Form::paintEvent(QPaintEvent* event) {
                             part.height() * ratio);
         painter.drawImage(QRectF(part), image, device);
     }
+    SurfaceShown();  // Qt paints only exposed windows
 }
 
 }  // namespace bv::platform

@@ -58,6 +58,9 @@ protected:
     virtual void Form_DblClick() {}
     virtual void Form_KeyDown(int /*keyCode*/, int /*shift*/) {}
     virtual void Form_KeyPress(int /*keyAscii*/) {}
+    // Some of the surface has reached the screen: painted into an exposed
+    // window, or written into it directly.
+    virtual void SurfaceShown() {}
 
     void closeEvent(QCloseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -9,15 +9,17 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <thread>
 
 namespace bv::platform {
 
 namespace {
 
 // Room for a busy frame's changes many times over; a bigger batch (the
-// first frame, an exposed screen) goes in several turns.
+// first frame, an exposed screen) goes in turns.
 constexpr std::size_t kSegmentBytes = std::size_t{8} << 20;
 constexpr std::size_t kBytesPerPixel = 4;
+constexpr std::size_t kPageBytes = 4096;
 
 template <typename Reply>
 struct FreeReply {
@@ -74,16 +76,30 @@ struct ShmWindowWriter::Segment {
             bytes = static_cast<std::uint8_t*>(mapped);
     }
     ~Segment() {
+        WaitUntilTouched();
         if (bytes != nullptr) shmdt(bytes);
         if (shmId >= 0) shmctl(shmId, IPC_RMID, nullptr);
     }
     Segment(const Segment&) = delete;
     Segment& operator=(const Segment&) = delete;
 
+    // Fresh memory costs a fault per page on its first touch, and on some
+    // virtual machines a dear one: the pages are touched on a thread of
+    // their own while the window comes up, not during its first frame.
+    void TouchInTheBackground() {
+        toucher = std::thread([this] {
+            for (std::size_t at = 0; at < size; at += kPageBytes) bytes[at] = 0;
+        });
+    }
+    void WaitUntilTouched() {
+        if (toucher.joinable()) toucher.join();
+    }
+
     std::size_t size;
     int shmId = -1;
     std::uint8_t* bytes = nullptr;
     xcb_shm_seg_t id = 0;
+    std::thread toucher;
 };
 
 std::unique_ptr<ShmWindowWriter> ShmWindowWriter::Open() {
@@ -106,6 +122,7 @@ std::unique_ptr<ShmWindowWriter> ShmWindowWriter::Open() {
     // Both sides have it now: it goes once both let go, even if we crash.
     shmctl(segment->shmId, IPC_RMID, nullptr);
     segment->shmId = -1;
+    segment->TouchInTheBackground();
     const auto completion = static_cast<std::uint8_t>(shm->first_event + XCB_SHM_COMPLETION);
     return std::unique_ptr<ShmWindowWriter>(
         new ShmWindowWriter(connection, std::move(segment), completion));
@@ -184,7 +201,8 @@ bool ShmWindowWriter::Put(WindowId window, const Bitmap& picture, const std::vec
     if (broken_ || picture.format() != PixelFormat::TrueColour) return false;
     if (!UseWindow(window)) return false;
     const QRect whole(0, 0, picture.width(), picture.height());
-    if (kBytesPerPixel * static_cast<std::size_t>(whole.width()) > kSegmentBytes) return false;
+    if (kBytesPerPixel * static_cast<std::size_t>(whole.width()) > segment_->size) return false;
+    segment_->WaitUntilTouched();
     WaitForServer();
     // Each slice is sent once the next is known, so that the last of a batch
     // can ask for the server's word that it has read them all.
@@ -193,7 +211,7 @@ bool ShmWindowWriter::Put(WindowId window, const Bitmap& picture, const std::vec
         const QRect shown = part & whole;
         const std::size_t rowBytes = static_cast<std::size_t>(shown.width()) * kBytesPerPixel;
         for (int top = shown.top(); top <= shown.bottom();) {
-            if (used_ + rowBytes > kSegmentBytes) {  // full: the server reads it first
+            if (used_ + rowBytes > segment_->size) {  // full: the server reads it first
                 if (unsent) Send(*unsent, true);
                 unsent.reset();
                 WaitForServer();
@@ -201,7 +219,7 @@ bool ShmWindowWriter::Put(WindowId window, const Bitmap& picture, const std::vec
             const std::size_t rowsLeft =
                 static_cast<std::size_t>(shown.bottom()) + 1 - static_cast<std::size_t>(top);
             const auto rows =
-                static_cast<int>(std::min(rowsLeft, (kSegmentBytes - used_) / rowBytes));
+                static_cast<int>(std::min(rowsLeft, (segment_->size - used_) / rowBytes));
             if (unsent) Send(*unsent, false);
             const QRect area(shown.left(), top, shown.width(), rows);
             unsent = Slice{area, CopySlice(picture, area)};

@@ -30,8 +30,10 @@ public:
     ShmWindowWriter& operator=(const ShmWindowWriter&) = delete;
 
     // Copies each part of a true-colour picture (device pixels; clipped to the
-    // picture) to the same place in the window. False once the server refused
-    // a put or the connection broke: the writer is of no more use then.
+    // picture) to the same place in the window. False once the server has
+    // refused a put (that comes back with its answer to the batch, so the
+    // next call tells) or the connection broke: the writer is of no more use
+    // then.
     bool Put(WindowId window, const Bitmap& picture, const std::vector<QRect>& parts);
 
 private:

@@ -134,11 +134,16 @@ double ScreenSaver::LabelScale() const {
 }
 
 void ScreenSaver::Refresh(const std::vector<QRect>& changed) {
+    frameComposed_ = true;
     Present(changed);
-    if (!firstFrameShown_) {
-        firstFrameShown_ = true;
-        ReportFirstFrame();
-    }
+}
+
+// The first frame is on the screen once the window is exposed, which may be
+// after the frame was composed.
+void ScreenSaver::SurfaceShown() {
+    if (!frameComposed_ || firstFrameShown_) return;
+    firstFrameShown_ = true;
+    ReportFirstFrame();
 }
 
 // For measuring the start: with BLUVESSA_TIMING set, the wall-clock time at

@@ -44,6 +44,7 @@ protected:
     void Form_DblClick() override;
     void Form_KeyDown(int keyCode, int shift) override;
     void Form_KeyPress(int keyAscii) override;
+    void SurfaceShown() override;
 
 private:
     void UnloadOnInput();
@@ -56,6 +57,7 @@ private:
     QTimer hostWatch_;
     QLabel clockLabel_;
     QLabel screenLabel_;
+    bool frameComposed_ = false;
     bool firstFrameShown_ = false;
     bool steppedAside_ = false;
     bool soundStarted_ = false;

@@ -130,7 +130,7 @@ TEST_F(DirectCanvasTest, UncoveredPartsAreDrawnAgainFromTheSurface) {
 }
 
 // 2100 x 1100 true-colour pixels are more than the shared segment holds.
-TEST_F(DirectCanvasTest, AFrameBiggerThanTheSharedMemoryGoesInTurns) {
+TEST_F(DirectCanvasTest, AFrameBiggerThanTheSharedSegmentGoesInTurns) {
     ShowForm(2100, 1100, kBlue);
     Bitmap& surface = Surface();
     for (int y = 0; y < surface.height(); ++y)
@@ -144,6 +144,12 @@ TEST_F(DirectCanvasTest, AFrameBiggerThanTheSharedMemoryGoesInTurns) {
         for (int x = 0; x < surface.width(); ++x)
             if ((shown.pixel(x, y) | 0xFF000000u) != surface.trueColourRow(y)[x]) ++wrong;
     EXPECT_EQ(wrong, 0);
+
+    // The frame after it starts from the segment's beginning again.
+    const QRect small(2000, 1000, 100, 100);
+    Fill(surface, small, kGreen);
+    Present({small});
+    EXPECT_TRUE(AllOf(OnScreen(), small, kGreen));
 }
 
 TEST(ShmWindowWriterTest, AWindowThatIsGoneEndsTheWriter) {
