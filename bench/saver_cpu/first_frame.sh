@@ -26,6 +26,7 @@ for run in $(seq "$runs"); do
     for _ in $(seq 200); do grep -q "first frame shown" "$err" && break; sleep 0.02; done
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
+    sleep 0.5  # the server lets go of the last run before the next starts
     shown=$(sed -n 's/.*first frame shown at \([0-9.]*\).*/\1/p' "$err")
     [ -n "$shown" ] || { echo "run $run: no frame shown" >&2; cat "$err" >&2; exit 1; }
     times+=("$(awk -v a="$start" -v b="$shown" 'BEGIN { printf "%.3f", b - a }')")

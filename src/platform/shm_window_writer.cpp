@@ -103,7 +103,8 @@ struct ShmWindowWriter::Segment {
 };
 
 std::unique_ptr<ShmWindowWriter> ShmWindowWriter::Open() {
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    int screenNumber = 0;
+    xcb_connection_t* connection = xcb_connect(nullptr, &screenNumber);
     auto refuse = [connection] {
         xcb_disconnect(connection);
         return nullptr;
@@ -114,18 +115,40 @@ std::unique_ptr<ShmWindowWriter> ShmWindowWriter::Open() {
     auto segment = std::make_unique<Segment>(kSegmentBytes);
     if (segment->bytes == nullptr) return refuse();
     segment->id = xcb_generate_id(connection);
-    // A server on another machine, or in another namespace, cannot attach it.
+    // A server on another machine, or in another namespace, cannot attach
+    // it. Writable, for the warm-up below.
     ReplyPtr<xcb_generic_error_t> refused(xcb_request_check(
         connection, xcb_shm_attach_checked(connection, segment->id,
-                                           static_cast<std::uint32_t>(segment->shmId), 1)));
+                                           static_cast<std::uint32_t>(segment->shmId), 0)));
     if (refused != nullptr) return refuse();
     // Both sides have it now: it goes once both let go, even if we crash.
     shmctl(segment->shmId, IPC_RMID, nullptr);
     segment->shmId = -1;
     segment->TouchInTheBackground();
     const auto completion = static_cast<std::uint8_t>(shm->first_event + XCB_SHM_COMPLETION);
-    return std::unique_ptr<ShmWindowWriter>(
+    std::unique_ptr<ShmWindowWriter> writer(
         new ShmWindowWriter(connection, std::move(segment), completion));
+    writer->WarmUpServerSide(screenNumber);
+    return writer;
+}
+
+// The server maps its side of the shared pages a fault at a time, too: it
+// fills the segment from the screen now, while it has nothing else to do,
+// rather than during the first frame.
+void ShmWindowWriter::WarmUpServerSide(int screenNumber) {
+    auto screens = xcb_setup_roots_iterator(xcb_get_setup(connection_));
+    for (int skip = 0; skip < screenNumber && screens.rem > 1; ++skip) xcb_screen_next(&screens);
+    const xcb_screen_t* screen = screens.data;
+    if (screen == nullptr || screen->width_in_pixels == 0) return;
+    const std::size_t rows =
+        segment_->size / (kBytesPerPixel * static_cast<std::size_t>(screen->width_in_pixels));
+    const auto height = static_cast<std::uint16_t>(
+        std::min(rows, static_cast<std::size_t>(screen->height_in_pixels)));
+    if (height == 0) return;
+    warmUp_ = xcb_shm_get_image(connection_, screen->root, 0, 0, screen->width_in_pixels, height,
+                                ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, segment_->id, 0)
+                  .sequence;
+    xcb_flush(connection_);
 }
 
 ShmWindowWriter::ShmWindowWriter(xcb_connection_t* connection, std::unique_ptr<Segment> segment,
@@ -203,6 +226,10 @@ bool ShmWindowWriter::Put(WindowId window, const Bitmap& picture, const std::vec
     const QRect whole(0, 0, picture.width(), picture.height());
     if (kBytesPerPixel * static_cast<std::size_t>(whole.width()) > segment_->size) return false;
     segment_->WaitUntilTouched();
+    if (warmUp_ != 0) {  // the server is done filling the segment
+        std::free(xcb_shm_get_image_reply(connection_, {warmUp_}, nullptr));
+        warmUp_ = 0;
+    }
     WaitForServer();
     // Each slice is sent once the next is known, so that the last of a batch
     // can ask for the server's word that it has read them all.

@@ -41,6 +41,7 @@ private:
     ShmWindowWriter(xcb_connection_t* connection, std::unique_ptr<Segment> segment,
                     std::uint8_t completionEvent);
 
+    void WarmUpServerSide(int screenNumber);
     bool UseWindow(WindowId window);
     // Waits until the server has read the last batch of puts out of the
     // segment; by the next frame its answer is normally already in.
@@ -61,7 +62,8 @@ private:
     WindowId window_ = 0;
     std::uint32_t gc_ = 0;
     std::uint8_t depth_ = 0;
-    std::size_t used_ = 0;  // bytes of the segment the current batch fills
+    std::size_t used_ = 0;     // bytes of the segment the current batch fills
+    unsigned int warmUp_ = 0;  // the request whose answer is still to come
     bool waiting_ = false;
     bool broken_ = false;
 };
