@@ -66,10 +66,10 @@ bool DirectCanvas::Show(const std::vector<QRect>& deviceParts) {
     return false;
 }
 
+// Hidden, the canvas leaves its place to the form, which Qt then paints.
 void DirectCanvas::StepAside() {
     writer_.reset();
     hide();
-    if (QWidget* form = parentWidget()) form->update();
 }
 
 void DirectCanvas::paintEvent(QPaintEvent* event) {

@@ -152,6 +152,21 @@ TEST_F(DirectCanvasTest, AFrameBiggerThanTheSharedSegmentGoesInTurns) {
     EXPECT_TRUE(AllOf(OnScreen(), small, kGreen));
 }
 
+// On a 16-bit screen the pixels cannot be handed over as they are: Qt
+// paints the form instead, from the first frame on.
+TEST_F(DirectCanvasTest, OnAScreenOfOtherPixelsQtPaintsInstead) {
+    ASSERT_EQ(QGuiApplication::primaryScreen()->depth(), 16);
+    ShowForm(320, 200, kBlue);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return AllOf(OnScreen(), Whole(), kBlue); }));
+
+    Fill(Surface(), Whole(), kRed);
+    const QRect given(10, 20, 50, 30);
+    Present({given});
+    const QImage shown = OnScreen();
+    EXPECT_TRUE(AllOf(shown, given, kRed));
+    EXPECT_TRUE(AllOf(shown, QRect(0, 0, 320, 20), kBlue));
+}
+
 TEST(ShmWindowWriterTest, AWindowThatIsGoneEndsTheWriter) {
     auto writer = ShmWindowWriter::Open();
     ASSERT_NE(writer, nullptr);

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Runs a command on a private Xvfb screen of the size given, and ends the
-# screen with it.
-# usage: on_private_display.sh WIDTHxHEIGHT COMMAND [ARGUMENT...]
+# Runs a command on a private Xvfb screen of the size and depth given, and
+# ends the screen with it.
+# usage: on_private_display.sh WIDTHxHEIGHTxDEPTH COMMAND [ARGUMENT...]
 set -euo pipefail
 geometry=$1
 shift
 work=$(mktemp -d)
 exec 7> "$work/displayfd"
-Xvfb -displayfd 7 -screen 0 "${geometry}x24" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 7 -screen 0 "$geometry" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 exec 7>&-
