@@ -119,8 +119,8 @@ bool Form::PresentDirectly() {
     return canvas_ != nullptr;
 }
 
-void Form::Present(const std::vector<QRect>& bands) {
-    if (canvas_ != nullptr && canvas_->Show(bands)) return;
+void Form::Present(const std::vector<QRect>& bands, const std::vector<QRect>& pieces) {
+    if (canvas_ != nullptr && canvas_->Show(pieces)) return;
     repaint(FromDevicePixels(bands));
 }
 

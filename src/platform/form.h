@@ -46,8 +46,10 @@ public:
     // where the display allows it; false where it does not. Child widgets
     // that are to show over the surface must then be native windows.
     bool PresentDirectly();
-    // Shows the bands of the surface (device pixels) that changed.
-    void Present(const std::vector<QRect>& bands);
+    // Shows what changed in the surface (device pixels): the same changes as
+    // bands for Qt's painting and as pieces (possibly overlapping, fewer
+    // pixels) for writing directly.
+    void Present(const std::vector<QRect>& bands, const std::vector<QRect>& pieces);
 
 protected:
     virtual void Form_Initialize() {}

@@ -116,11 +116,14 @@ void PresentFrame(SceneView& view, const FrameComposer::Changes& changes) {
             platform::ScaleUp(*window, part.x() * PixelScale, part.y() * PixelScale, *frame,
                               part.x(), part.y(), part.width(), part.height(), PixelScale);
     }
-    std::vector<QRect> shown;
-    shown.reserve(changes.bands.size());
-    for (const QRect& band : changes.bands)
-        shown.emplace_back(band.topLeft() * PixelScale, band.size() * PixelScale);
-    view.Refresh(shown);
+    auto inDevicePixels = [](const std::vector<QRect>& changed) {
+        std::vector<QRect> scaled;
+        scaled.reserve(changed.size());
+        for (const QRect& part : changed)
+            scaled.emplace_back(part.topLeft() * PixelScale, part.size() * PixelScale);
+        return scaled;
+    };
+    view.Refresh(inDevicePixels(changes.bands), inDevicePixels(changes.parts));
 }
 
 // Every drawing of the tick, in its order: the background, the swimmers and

@@ -18,7 +18,7 @@ public:
     ~OffscreenSceneView() override;
 
     platform::Handle FormDC() override { return surface_; }
-    void Refresh(const std::vector<QRect>&) override {}
+    void Refresh(const std::vector<QRect>&, const std::vector<QRect>&) override {}
     QLabel& ClockLabel() override { return *clockLabel_; }
     QLabel& ScreenLabel() override { return *screenLabel_; }
     QTimer& MainTimer() override { return mainTimer_; }

@@ -18,9 +18,10 @@ public:
     // The window's drawing surface in device pixels: the scene, each of its
     // pixels a PixelScale x PixelScale block, from the top-left corner.
     virtual platform::Handle FormDC() = 0;
-    // Shows what changed in the drawing surface (bands of device pixels, see
-    // platform::Form::FromDevicePixels), with the labels over it.
-    virtual void Refresh(const std::vector<QRect>& changed) = 0;
+    // Shows what changed in the drawing surface, in device pixels, with the
+    // labels over it: as bands (see platform::Form::FromDevicePixels) and as
+    // the pieces composed anew (possibly overlapping, fewer pixels).
+    virtual void Refresh(const std::vector<QRect>& bands, const std::vector<QRect>& pieces) = 0;
 
     virtual QLabel& ClockLabel() = 0;
     virtual QLabel& ScreenLabel() = 0;

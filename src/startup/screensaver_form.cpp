@@ -133,9 +133,9 @@ double ScreenSaver::LabelScale() const {
     return PixelScale / devicePixelRatioF();
 }
 
-void ScreenSaver::Refresh(const std::vector<QRect>& changed) {
+void ScreenSaver::Refresh(const std::vector<QRect>& bands, const std::vector<QRect>& pieces) {
     frameComposed_ = true;
-    Present(changed);
+    Present(bands, pieces);
 }
 
 // The first frame is on the screen once the window is exposed, which may be

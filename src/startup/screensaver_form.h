@@ -22,7 +22,7 @@ public:
     static ScreenSaver* Current();
 
     platform::Handle FormDC() override { return hDC(); }
-    void Refresh(const std::vector<QRect>& changed) override;
+    void Refresh(const std::vector<QRect>& bands, const std::vector<QRect>& pieces) override;
     QLabel& ClockLabel() override { return clockLabel_; }
     QLabel& ScreenLabel() override { return screenLabel_; }
     QTimer& MainTimer() override { return maintimer_; }

@@ -23,8 +23,12 @@ namespace {
 class RecordingView : public OffscreenSceneView {
 public:
     using OffscreenSceneView::OffscreenSceneView;
-    void Refresh(const std::vector<QRect>& changed) override { handed.push_back(changed); }
+    void Refresh(const std::vector<QRect>& bands, const std::vector<QRect>& pieces) override {
+        handed.push_back(bands);
+        handedPieces.push_back(pieces);
+    }
     std::vector<std::vector<QRect>> handed;
+    std::vector<std::vector<QRect>> handedPieces;
 };
 
 platform::Handle Surface(int width, int height, platform::Colour colour) {
@@ -103,6 +107,8 @@ TEST_F(FrameComposing, AMovingSpriteHandsOnlyWhereItWasAndWhereItIs) {
     // edge before to the right edge after.
     static_assert(ChangedStrips::kStripHeight == 32);
     EXPECT_EQ(view_->handed[1], std::vector<QRect>{QRect(100, 96, 28, 32)});
+    // As pieces: the block over where it was and where it is, which overlap.
+    EXPECT_EQ(view_->handedPieces[1], std::vector<QRect>{QRect(100, 100, 28, 11)});
 }
 
 // A sheet too short to hold the mask rows (a damaged pack of the user's own):
