@@ -1,8 +1,8 @@
 #pragma once
 // Where a frame changed, as the toolkit is to paint it into the window
 // (written directly, the window takes the composed pieces themselves). The
-// toolkit clips to the whole region and then puts each of its rectangles through
-// that clip, so the X server's work grows with the square of their number:
+// toolkit clips to the whole region and then puts each of its rectangles
+// through that clip, so the X server's work grows with the square of their number:
 // a few hundred small pieces (two streams of bubbles, six schools of fish)
 // cost far more than their pixels. The screen is cut into strips of equal
 // height; in each strip the changes become runs across the whole strip,

@@ -16,9 +16,9 @@ namespace bv {
 class PaintedAreas {
 public:
     // The drawing cut down to its painted area in a true-colour buffer (an
-    // empty target when it changes nothing). Drawings it cannot see into stay whole: a fill, a
-    // copy, one from pictures not in true colour or whose block reaches
-    // past their edges.
+    // empty target when it changes nothing). Drawings it cannot see into
+    // stay whole: a fill, a copy, one from pictures not in true colour or
+    // whose block reaches past their edges.
     BufferDrawing Trimmed(const BufferDrawing& drawing, const platform::Bitmap* picture,
                           const platform::Bitmap* maskPicture);
 
