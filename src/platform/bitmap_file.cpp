@@ -21,51 +21,88 @@ std::uint16_t ReadLe16(const char* p) {
     return v;
 }
 
-// Checks the headers against the file's real size before the decoder sees it:
-// a wrong magic, a pixel offset outside the file, absurd dimensions or pixel
-// rows the file does not hold mark the file as damaged. Returns what is
-// wrong, or "" for a sound file.
-std::string HeaderProblem(const QByteArray& file) {
+// What the headers say about the pixels.
+struct PixelLayout {
+    long long width = 0;
+    long long height = 0;  // negative for a top-down picture
+    int bitsPerPixel = 0;
+    std::uint32_t compression = 0;
+    std::uint32_t pixelOffset = 0;
+};
+constexpr std::uint32_t kUncompressed = 0;
+constexpr std::uint32_t kBitFields = 3;
+
+long long RowBytes(const PixelLayout& layout) {
+    return ((layout.width * layout.bitsPerPixel + 31) / 32) * 4;
+}
+
+// Checks the headers against the file's real size before any decoder sees
+// it: a wrong magic, a pixel offset outside the file, absurd dimensions or
+// pixel rows the file does not hold mark the file as damaged. Returns what is
+// wrong, or "" for a sound file, whose layout is then filled in.
+std::string HeaderProblem(const QByteArray& file, PixelLayout& layout) {
     constexpr int kFileHeader = 14;
     if (file.size() < kFileHeader + 12 || file[0] != 'B' || file[1] != 'M')
         return "is not a bitmap file";
     const char* data = file.constData();
-    const std::uint32_t pixelOffset = ReadLe32(data + 10);
+    layout.pixelOffset = ReadLe32(data + 10);
     const std::uint32_t infoSize = ReadLe32(data + kFileHeader);
-    long long width = 0;
-    long long height = 0;
-    int bitsPerPixel = 0;
-    std::uint32_t compression = 0;
     if (infoSize == 12) {  // the old core header
-        width = ReadLe16(data + 18);
-        height = static_cast<std::int16_t>(ReadLe16(data + 20));
-        bitsPerPixel = ReadLe16(data + 24);
+        layout.width = ReadLe16(data + 18);
+        layout.height = static_cast<std::int16_t>(ReadLe16(data + 20));
+        layout.bitsPerPixel = ReadLe16(data + 24);
     } else if (infoSize >= 40 && file.size() >= kFileHeader + 40) {
-        width = static_cast<std::int32_t>(ReadLe32(data + 18));
-        height = static_cast<std::int32_t>(ReadLe32(data + 22));
-        bitsPerPixel = ReadLe16(data + 28);
-        compression = ReadLe32(data + 30);
+        layout.width = static_cast<std::int32_t>(ReadLe32(data + 18));
+        layout.height = static_cast<std::int32_t>(ReadLe32(data + 22));
+        layout.bitsPerPixel = ReadLe16(data + 28);
+        layout.compression = ReadLe32(data + 30);
     } else {
         return "has a damaged header";
     }
-    height = std::llabs(height);  // negative heights are top-down pictures
+    const long long width = layout.width;
+    const long long height = std::llabs(layout.height);
     if (width <= 0 || height <= 0 || width * height > kMaxFilePixels)
         return "declares an impossible size of " + std::to_string(width) + " x " +
                std::to_string(height);
-    if (pixelOffset < kFileHeader + infoSize ||
-        pixelOffset >= static_cast<std::uint32_t>(file.size()))
+    if (layout.pixelOffset < kFileHeader + infoSize ||
+        layout.pixelOffset >= static_cast<std::uint32_t>(file.size()))
         return "is damaged: its pixels would lie outside the file";
-    constexpr std::uint32_t kUncompressed = 0, kBitFields = 3;
-    if (compression == kUncompressed || compression == kBitFields) {
-        if (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 16 &&
-            bitsPerPixel != 24 && bitsPerPixel != 32)
-            return "has an unknown pixel format of " + std::to_string(bitsPerPixel) + " bits";
-        const long long rowBytes = ((width * bitsPerPixel + 31) / 32) * 4;
-        if (pixelOffset + rowBytes * height > file.size())
-            return "is cut short: it holds " + std::to_string(file.size() - pixelOffset) +
-                   " of its " + std::to_string(rowBytes * height) + " bytes of pixels";
+    if (layout.compression == kUncompressed || layout.compression == kBitFields) {
+        const int bits = layout.bitsPerPixel;
+        if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+            return "has an unknown pixel format of " + std::to_string(bits) + " bits";
+        const long long pixelBytes = RowBytes(layout) * height;
+        if (layout.pixelOffset + pixelBytes > file.size())
+            return "is cut short: it holds " + std::to_string(file.size() - layout.pixelOffset) +
+                   " of its " + std::to_string(pixelBytes) + " bytes of pixels";
     }
     return {};
+}
+
+// The pictures of the media pack are plain 24-bit files. Qt's reader turns
+// them into pixels at several nanoseconds each, through a generic path; at
+// the start of a run that is most of the time to the first frame, so their
+// rows are converted here, straight into the picture. The headers are
+// already checked: every row lies inside the file.
+bool IsPlain24Bit(const PixelLayout& layout) {
+    return layout.bitsPerPixel == 24 && layout.compression == kUncompressed;
+}
+
+Bitmap FromPlain24Bit(const QByteArray& file, const PixelLayout& layout) {
+    const int width = static_cast<int>(layout.width);
+    const int height = static_cast<int>(std::llabs(layout.height));
+    const bool topDown = layout.height < 0;
+    const long long rowBytes = RowBytes(layout);
+    Bitmap bitmap(width, height, Bitmap::ToBeFilled{});
+    const auto* pixels =
+        reinterpret_cast<const std::uint8_t*>(file.constData()) + layout.pixelOffset;
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* source = pixels + rowBytes * (topDown ? y : height - 1 - y);
+        Colour* target = bitmap.trueColourRow(y);
+        for (int x = 0; x < width; ++x, source += 3)
+            target[x] = kBlack | Colour{source[2]} << 16 | Colour{source[1]} << 8 | source[0];
+    }
+    return bitmap;
 }
 
 Bitmap FromIndexedImage(const QImage& image, PixelFormat format) {
@@ -125,8 +162,10 @@ Bitmap DecodeBitmapFile(const QByteArray& bytes, std::string* problem) {
     std::string ignored;
     std::string& whatIsWrong = problem != nullptr ? *problem : ignored;
     try {
-        whatIsWrong = HeaderProblem(bytes);
+        PixelLayout layout;
+        whatIsWrong = HeaderProblem(bytes, layout);
         if (!whatIsWrong.empty()) return Bitmap();
+        if (IsPlain24Bit(layout)) return FromPlain24Bit(bytes, layout);
 
         QBuffer device;
         device.setData(bytes);

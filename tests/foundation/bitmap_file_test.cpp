@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QTemporaryDir>
 
 #include "bmp_builder.h"
@@ -57,6 +58,31 @@ TEST_F(BitmapFileTest, EveryDepthKeepsItsPixelsInBothRowOrders) {
                     EXPECT_EQ(bitmap.colourAt(x, y), expected | 0xFF000000u) << x << "," << y;
                 }
             }
+        }
+    }
+}
+
+// Plain 24-bit files, the media pack's own, are converted without Qt's
+// reader: every row padding, in both row orders, gives what the reader gives.
+TEST_F(BitmapFileTest, TwentyFourBitPicturesMatchQtsReaderAtEveryRowPadding) {
+    std::uint32_t seed = 12345;
+    for (int width = 1; width <= 4; ++width) {
+        for (bool topDown : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "width " << width << ", top-down " << topDown);
+            BmpSpec spec{.width = width, .height = 5, .bitsPerPixel = 24, .topDown = topDown};
+            for (int i = 0; i < width * spec.height; ++i) {
+                seed = seed * 1103515245u + 12345u;
+                spec.pixels.push_back(seed >> 8);
+            }
+            const std::string path = Write("deep.bmp", test::BuildBmp(spec));
+            const QImage reference =
+                QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
+            const Bitmap bitmap = platform::LoadBitmapFile(path);
+            ASSERT_EQ(bitmap.format(), PixelFormat::TrueColour);
+            ASSERT_EQ(QSize(bitmap.width(), bitmap.height()), reference.size());
+            for (int y = 0; y < spec.height; ++y)
+                for (int x = 0; x < width; ++x)
+                    EXPECT_EQ(bitmap.colourAt(x, y), reference.pixel(x, y)) << x << "," << y;
         }
     }
 }
