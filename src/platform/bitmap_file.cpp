@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/pixel_memory.h"
+
 namespace bv::platform {
 namespace {
 
@@ -209,6 +211,7 @@ Bitmap LoadBitmapFile(const std::string& path, std::string* problem) {
         // Mapped rather than read: the decoder takes the pixels straight
         // from the file's cached pages.
         if (uchar* mapped = file.map(0, file.size()); mapped != nullptr) {
+            FaultInForReading(mapped, static_cast<std::size_t>(file.size()));
             Bitmap decoded =
                 DecodeBitmapFile(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped),
                                                          static_cast<qsizetype>(file.size())),
