@@ -24,6 +24,10 @@ void WaitForToolkitRequests() {
 
 }  // namespace
 
+void DirectCanvas::Prepare() {
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) ShmWindowWriter::OpenAhead();
+}
+
 DirectCanvas* DirectCanvas::Create(QWidget& form, SurfaceSource surface, ShownHook shown) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
     auto writer = ShmWindowWriter::Open();

@@ -27,6 +27,9 @@ public:
     // display, pixels not laid out as ours): the form paints as usual then.
     // `shown` is called whenever some of the surface has reached the screen.
     static DirectCanvas* Create(QWidget& form, SurfaceSource surface, ShownHook shown);
+    // Readies the way to the screen for a canvas made later, while the
+    // program loads what it will show.
+    static void Prepare();
     ~DirectCanvas() override;
 
     // Shows parts of the surface (device pixels). While the window is not

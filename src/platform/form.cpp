@@ -119,6 +119,10 @@ bool Form::PresentDirectly() {
     return canvas_ != nullptr;
 }
 
+void Form::PrepareToPresentDirectly() {
+    DirectCanvas::Prepare();
+}
+
 void Form::Present(const std::vector<QRect>& bands, const std::vector<QRect>& pieces) {
     if (canvas_ != nullptr && canvas_->Show(pieces)) return;
     repaint(FromDevicePixels(bands));

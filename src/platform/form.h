@@ -46,6 +46,9 @@ public:
     // where the display allows it; false where it does not. Child widgets
     // that are to show over the surface must then be native windows.
     bool PresentDirectly();
+    // Readies, ahead of the form, what presenting directly needs of the
+    // display, while the program has other work to do.
+    static void PrepareToPresentDirectly();
     // Shows what changed in the surface (device pixels): the same changes as
     // bands for Qt's painting and as pieces (possibly overlapping, fewer
     // pixels) for writing directly.

@@ -9,7 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
-#include <thread>
+
+#include "platform/pixel_memory.h"
 
 namespace bv::platform {
 
@@ -19,7 +20,6 @@ namespace {
 // first frame, an exposed screen) goes in turns.
 constexpr std::size_t kSegmentBytes = std::size_t{8} << 20;
 constexpr std::size_t kBytesPerPixel = 4;
-constexpr std::size_t kPageBytes = 4096;
 
 template <typename Reply>
 struct FreeReply {
@@ -76,33 +76,32 @@ struct ShmWindowWriter::Segment {
             bytes = static_cast<std::uint8_t*>(mapped);
     }
     ~Segment() {
-        WaitUntilTouched();
         if (bytes != nullptr) shmdt(bytes);
         if (shmId >= 0) shmctl(shmId, IPC_RMID, nullptr);
     }
     Segment(const Segment&) = delete;
     Segment& operator=(const Segment&) = delete;
 
-    // Fresh memory costs a fault per page on its first touch, and on some
-    // virtual machines a dear one: the pages are touched on a thread of
-    // their own while the window comes up, not during its first frame.
-    void TouchInTheBackground() {
-        toucher = std::thread([this] {
-            for (std::size_t at = 0; at < size; at += kPageBytes) bytes[at] = 0;
-        });
-    }
-    void WaitUntilTouched() {
-        if (toucher.joinable()) toucher.join();
-    }
-
     std::size_t size;
     int shmId = -1;
     std::uint8_t* bytes = nullptr;
     xcb_shm_seg_t id = 0;
-    std::thread toucher;
 };
 
+namespace {
+std::unique_ptr<ShmWindowWriter> openedAhead;
+}
+
+void ShmWindowWriter::OpenAhead() {
+    if (openedAhead == nullptr) openedAhead = OpenNew();
+}
+
 std::unique_ptr<ShmWindowWriter> ShmWindowWriter::Open() {
+    if (openedAhead != nullptr) return std::move(openedAhead);
+    return OpenNew();
+}
+
+std::unique_ptr<ShmWindowWriter> ShmWindowWriter::OpenNew() {
     int screenNumber = 0;
     xcb_connection_t* connection = xcb_connect(nullptr, &screenNumber);
     auto refuse = [connection] {
@@ -124,7 +123,9 @@ std::unique_ptr<ShmWindowWriter> ShmWindowWriter::Open() {
     // Both sides have it now: it goes once both let go, even if we crash.
     shmctl(segment->shmId, IPC_RMID, nullptr);
     segment->shmId = -1;
-    segment->TouchInTheBackground();
+    // Our pages are in before the server fills them below, so that its own
+    // faults are the cheap ones, of pages that already exist.
+    FaultInAtOnce(segment->bytes, segment->size);
     const auto completion = static_cast<std::uint8_t>(shm->first_event + XCB_SHM_COMPLETION);
     std::unique_ptr<ShmWindowWriter> writer(
         new ShmWindowWriter(connection, std::move(segment), completion));
@@ -225,7 +226,6 @@ bool ShmWindowWriter::Put(WindowId window, const Bitmap& picture, const std::vec
     if (!UseWindow(window)) return false;
     const QRect whole(0, 0, picture.width(), picture.height());
     if (kBytesPerPixel * static_cast<std::size_t>(whole.width()) > segment_->size) return false;
-    segment_->WaitUntilTouched();
     if (warmUp_ != 0) {  // the server is done filling the segment
         std::free(xcb_shm_get_image_reply(connection_, {warmUp_}, nullptr));
         warmUp_ = 0;

@@ -24,7 +24,12 @@ public:
     // nullptr when there is no display, when the server shares no memory with
     // us (a remote display) or when its pixels are not ours: 32 bits, blue in
     // the lowest byte.
+    // The writer opened ahead, if there is one, or a new one.
     static std::unique_ptr<ShmWindowWriter> Open();
+    // Opens a writer before the window it is for exists, for Open to hand
+    // out later: the X server maps the shared memory, which at 4K takes it
+    // tens of milliseconds, while the program has other work to do.
+    static void OpenAhead();
     ~ShmWindowWriter();
     ShmWindowWriter(const ShmWindowWriter&) = delete;
     ShmWindowWriter& operator=(const ShmWindowWriter&) = delete;
@@ -41,6 +46,7 @@ private:
     ShmWindowWriter(xcb_connection_t* connection, std::unique_ptr<Segment> segment,
                     std::uint8_t completionEvent);
 
+    static std::unique_ptr<ShmWindowWriter> OpenNew();
     void WarmUpServerSide(int screenNumber);
     bool UseWindow(WindowId window);
     // Waits until the server has read the last batch of puts out of the

@@ -1,5 +1,6 @@
 #include "errors/bug_report_form.h"
 #include "errors/error_handler.h"
+#include "platform/form.h"
 #include "platform/platform_family.h"
 #include "platform/pointer.h"
 #include "settings/platform_version.h"
@@ -14,6 +15,9 @@ namespace bv {
 void Run_ScreenSaver() {
     Guarded("Starter/Run_ScreenSaver", [] {
         RunMode = kRunModeScreenSaver;
+        // The X server readies the window's shared memory while the
+        // pictures load.
+        platform::Form::PrepareToPresentDirectly();
         LoadPics4ScreenSaver();
         platform::ShowCursor(false);
         WinVersion = GetVersion32();

@@ -134,8 +134,11 @@ TEST_F(DirectCanvasTest, UncoveredPartsAreDrawnAgainFromTheSurface) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return AllOf(OnScreen(), Whole(), kRed); }));
 }
 
-// 2100 x 1100 true-colour pixels are more than the shared segment holds.
+// 2100 x 1100 true-colour pixels are more than the shared segment holds. The
+// writer is opened ahead, as the saver's is: the server has filled its
+// segment from the screen, and the frame shows none of that.
 TEST_F(DirectCanvasTest, AFrameBiggerThanTheSharedSegmentGoesInTurns) {
+    Form::PrepareToPresentDirectly();
     ShowForm(2100, 1100, kBlue);
     Bitmap& surface = Surface();
     for (int y = 0; y < surface.height(); ++y)
