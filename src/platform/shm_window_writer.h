@@ -21,10 +21,10 @@ namespace bv::platform {
 
 class ShmWindowWriter {
 public:
-    // nullptr when there is no display, when the server shares no memory with
-    // us (a remote display) or when its pixels are not ours: 32 bits, blue in
-    // the lowest byte.
-    // The writer opened ahead, if there is one, or a new one.
+    // The writer opened ahead, if there is one, or a new one. nullptr when
+    // there is no display, when the server shares no memory with us (a
+    // remote display) or when its pixels are not ours: 32 bits, blue in the
+    // lowest byte.
     static std::unique_ptr<ShmWindowWriter> Open();
     // Opens a writer before the window it is for exists, for Open to hand
     // out later: the X server maps the shared memory, which at 4K takes it
