@@ -19,4 +19,8 @@ void ScaleUp(Bitmap& destination, int x, int y, const Bitmap& source, int sx, in
 // what overflows cropped.
 Bitmap ScaledToCover(const Bitmap& source, int width, int height);
 
+// The same over the whole of target, drawn into it. Down to half size the
+// source is sampled bilinearly, which differs from averaging by a shade.
+void CoverWith(Bitmap& target, const Bitmap& source);
+
 }  // namespace bv::platform

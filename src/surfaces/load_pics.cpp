@@ -94,11 +94,8 @@ void ComposeBackground() {
     const platform::Bitmap* picture = platform::FindSurface(LoadDC);
     if (picture != nullptr &&
         (picture->width() > Background.Width || picture->height() > Background.Height)) {
-        const platform::Bitmap covered =
-            platform::ScaledToCover(*picture, ScreenWidth, ScreenHeight);
         if (platform::Bitmap* target = platform::FindSurface(Background.DC))
-            platform::BitBlt(*target, 0, 0, ScreenWidth, ScreenHeight, &covered, 0, 0,
-                             platform::SRCCOPY);
+            platform::CoverWith(*target, *picture);
     } else {
         platform::StretchBlt(Background.DC, 0, 0, ScreenWidth, ScreenHeight, LoadDC, 0, 0,
                              Background.Width, Background.Height);

@@ -219,5 +219,37 @@ TEST(ScaleUp, EveryPixelBecomesAWholeBlock) {
     }
 }
 
+// Drawn straight into the target, a cover differs from the averaging
+// scaler's by no more than a shade, and is opaque; below half size the
+// averaging scaler draws it. The gradients show a crop or a scale that is off
+// by one pixel as a difference of several shades.
+TEST(CoverWith, MatchesTheAveragingScalerWithinAShade) {
+    Bitmap source(128, 64, PixelFormat::TrueColour);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 128; ++x)
+            source.trueColourRow(y)[x] = 0xFF000000u | static_cast<Colour>(x << 17 | y << 10);
+    const auto largestDifference = [](const Bitmap& drawn, const Bitmap& averaged) {
+        int largest = 0;
+        for (int y = 1; y + 1 < drawn.height(); ++y)
+            for (int x = 1; x + 1 < drawn.width(); ++x)
+                for (int shift : {16, 8, 0})
+                    largest = std::max(
+                        largest,
+                        std::abs(static_cast<int>((drawn.colourAt(x, y) >> shift & 0xFF) -
+                                                  (averaged.colourAt(x, y) >> shift & 0xFF))));
+        return largest;
+    };
+    // 128 x 64 by 0.75 to 96 x 48, of which the middle 80 columns show.
+    Bitmap drawn = Filled(80, 48, kRed);
+    CoverWith(drawn, source);
+    EXPECT_LE(largestDifference(drawn, ScaledToCover(source, 80, 48)), 1);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 80; ++x) ASSERT_EQ(drawn.colourAt(x, y) >> 24, 0xFFu) << x << "," << y;
+
+    Bitmap small = Filled(30, 20, kRed);
+    CoverWith(small, source);
+    EXPECT_EQ(largestDifference(small, ScaledToCover(source, 30, 20)), 0);
+}
+
 }  // namespace
 }  // namespace bv::platform
