@@ -15,6 +15,9 @@
 namespace bv::platform {
 namespace {
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
+// From half a huge page up, one is worth its unused part: small pages cost
+// several times as much to fault in.
+constexpr std::size_t kOnHugePages = kHugePage / 2;
 // Below this, malloc hands out recycled heap memory, mostly faulted in.
 constexpr std::size_t kFreshFromTheKernel = std::size_t{128} << 10;
 
@@ -38,7 +41,7 @@ void FaultInForReading(const void* block, std::size_t bytes) {
 }
 
 void* AllocatePixelMemory(std::size_t bytes) {
-    if (bytes < kHugePage) {
+    if (bytes < kOnHugePages) {
         void* block = std::malloc(bytes == 0 ? 1 : bytes);
         if (block == nullptr) throw std::bad_alloc();
         if (bytes >= kFreshFromTheKernel) FaultInAtOnce(block, bytes);

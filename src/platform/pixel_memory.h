@@ -2,7 +2,7 @@
 // Memory for large pictures. A screen-sized picture is tens of megabytes,
 // and the first touch of each 4 KiB page costs a fault: at 3840 x 2160 the
 // program's start spent most of its time faulting in the pictures it was
-// about to fill. Blocks of 2 MiB and more are aligned to 2 MiB and offered
+// about to fill. Blocks of 1 MiB and more are aligned to 2 MiB and offered
 // to the kernel for transparent huge pages, one fault per 2 MiB (and fewer
 // TLB misses while frames are composed). Smaller blocks come from malloc.
 // Blocks of 128 KiB and more come faulted in, in one call: they are about
