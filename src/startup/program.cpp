@@ -12,6 +12,7 @@
 #include "errors/bug_report_form.h"
 #include "platform/form.h"
 #include "platform/x11_windows.h"
+#include "settings/settings_globals.h"
 #include "startup/cleanup.h"
 #include "startup/command_options.h"
 #include "startup/dispatch.h"
@@ -49,6 +50,17 @@ bool DisplayReachable() {
     return platform::DisplayAvailable();
 }
 
+// The saver's window has nothing for assistive technology to read, but
+// Qt's accessibility bridge asks for the session's message bus as soon as a
+// label gets its text. In a session without one, libdbus would start one of
+// its own (dbus-launch --autolaunch): it forks the whole process, pictures
+// and all, in the middle of the start, and may leave a daemon behind. So a
+// saver run in such a session does without the bus.
+void KeepTheSaverOffAnAutolaunchedBus() {
+    if (DispatchRunMode(RawCommandLine) != kRunModeScreenSaver) return;
+    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", /*overwrite=*/0);
+}
+
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
@@ -61,6 +73,7 @@ int RunProgram(int argc, char** argv) {
         std::fprintf(stderr, "bluvessa: cannot open the X display (is DISPLAY set?)\n");
         return 1;
     }
+    KeepTheSaverOffAnAutolaunchedBus();
     // The saver works in device pixels; the toolkit's scaling must not round
     // the window's size away from the screen's.
     QApplication::setHighDpiScaleFactorRoundingPolicy(

@@ -38,4 +38,15 @@ start=$SECONDS
 alive "$first" || fail "the first run ended"
 xdotool key Escape
 wait_until 2 dead "$first" || fail "first run did not end"
+# In a session without a message bus the run does not start one of its own.
+mkdir -p "$WORK/bin"
+printf '#!/bin/sh\ntouch "%s/bus started"\nexit 1\n' "$WORK" > "$WORK/bin/dbus-launch"
+chmod +x "$WORK/bin/dbus-launch"
+env -u DBUS_SESSION_BUS_ADDRESS PATH="$WORK/bin:$PATH" "$BLUVESSA" /s &
+busless=$!
+wait_until 30 has_window_named Bluvessa || fail "no saver window without a bus"
+sleep 1  # the clock's label has had its text
+xdotool key Escape
+wait_until 2 dead "$busless" || fail "the run without a bus did not end"
+[ ! -e "$WORK/bus started" ] || fail "the run started a message bus of its own"
 echo "saver run: ok"
