@@ -22,14 +22,19 @@ void WaitForToolkitRequests() {
     std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 }
 
+// Only an X11 window can be written into directly.
+bool OnX11() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
 }  // namespace
 
 void DirectCanvas::Prepare() {
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) ShmWindowWriter::OpenAhead();
+    if (OnX11()) ShmWindowWriter::OpenAhead();
 }
 
 DirectCanvas* DirectCanvas::Create(QWidget& form, SurfaceSource surface, ShownHook shown) {
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
+    if (!OnX11()) return nullptr;
     auto writer = ShmWindowWriter::Open();
     if (writer == nullptr) return nullptr;
     return new DirectCanvas(form, std::move(surface), std::move(shown), std::move(writer));
