@@ -65,6 +65,8 @@ public:
     const std::uint8_t* indexRow(int y) const {
         return indices_.data() + static_cast<std::size_t>(y) * stride_;
     }
+    // Bytes from one row's start to the next's.
+    std::size_t rowBytes() const { return static_cast<std::size_t>(stride_); }
 
     // The colour a pixel shows, whatever the format.
     Colour colourAt(int x, int y) const;

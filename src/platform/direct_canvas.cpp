@@ -60,14 +60,15 @@ DirectCanvas::~DirectCanvas() = default;
 
 bool DirectCanvas::Show(const std::vector<QRect>& deviceParts) {
     if (writer_ == nullptr) return false;
-    const Bitmap* picture = surface_();
-    if (picture == nullptr || windowHandle() == nullptr || !windowHandle()->isExposed())
+    const ShownSurface surface = surface_();
+    if (surface.picture == nullptr || windowHandle() == nullptr || !windowHandle()->isExposed())
         return true;
     if (!windowKnownToServer_) {
         WaitForToolkitRequests();
         windowKnownToServer_ = true;
     }
-    if (writer_->Put(static_cast<WindowId>(winId()), *picture, deviceParts)) {
+    if (writer_->Put(static_cast<WindowId>(winId()), *surface.picture, surface.scale,
+                     deviceParts)) {
         shown_();
         return true;
     }

@@ -20,7 +20,12 @@ class ShmWindowWriter;
 class DirectCanvas : public QWidget {
     Q_OBJECT
 public:
-    using SurfaceSource = std::function<const Bitmap*()>;
+    // The surface shown, each of its pixels a scale x scale block.
+    struct ShownSurface {
+        const Bitmap* picture = nullptr;
+        int scale = 1;
+    };
+    using SurfaceSource = std::function<ShownSurface()>;
     using ShownHook = std::function<void()>;
 
     // nullptr where writing directly is not possible (not X11, a remote

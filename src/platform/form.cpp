@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace bv::platform {
 
@@ -89,12 +90,14 @@ Handle Form::hDC() {
 void Form::CreateDrawingSurface(int width, int height) {
     if (ownsSurface_) DeleteSurface(surface_);
     surface_ = CreateSurface(Bitmap(width, height, PixelFormat::TrueColour));
+    surfaceScale_ = 1;
     ownsSurface_ = true;
 }
 
-void Form::ShowSurface(Handle surface) {
+void Form::ShowSurface(Handle surface, int scale) {
     if (ownsSurface_) DeleteSurface(surface_);
     surface_ = surface;
+    surfaceScale_ = std::max(scale, 1);
     ownsSurface_ = false;
 }
 
@@ -115,7 +118,11 @@ QRegion Form::FromDevicePixels(const std::vector<QRect>& bands) const {
 bool Form::PresentDirectly() {
     if (canvas_ == nullptr)
         canvas_ = DirectCanvas::Create(
-            *this, [this] { return FindSurface(surface_); }, [this] { SurfaceShown(); });
+            *this,
+            [this] {
+                return DirectCanvas::ShownSurface{FindSurface(surface_), surfaceScale_};
+            },
+            [this] { SurfaceShown(); });
     return canvas_ != nullptr;
 }
 
@@ -141,18 +148,26 @@ void Form::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // The picture is opaque and replaces what was there: no blending.
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    // The picture is in device pixels: drawn one to one, whatever the
-    // desktop's scale factor.
     const QImage& image = picture->view();
     const qreal ratio = devicePixelRatioF();
+    const int scale = surfaceScale_;
     for (const QRect& part : event->region()) {
-        if (ratio == 1.0) {
+        if (ratio == 1.0 && scale == 1) {
             painter.drawImage(part.topLeft(), image, part);  // a plain copy, no scaling
             continue;
         }
-        const QRectF device(part.x() * ratio, part.y() * ratio, part.width() * ratio,
-                            part.height() * ratio);
-        painter.drawImage(QRectF(part), image, device);
+        // The picture is in device pixels, or whole blocks of them: drawn
+        // block for block, nearest pixel, whatever the desktop's scale
+        // factor. Whole blocks keep the sampling off their edges; the
+        // painter clips what lies outside the part.
+        const QRect device =
+            QRectF(part.x() * ratio, part.y() * ratio, part.width() * ratio, part.height() * ratio)
+                .toAlignedRect();
+        const QRect blocks(QPoint(device.left() / scale, device.top() / scale),
+                           QPoint(device.right() / scale, device.bottom() / scale));
+        const QRectF target(blocks.x() * scale / ratio, blocks.y() * scale / ratio,
+                            blocks.width() * scale / ratio, blocks.height() * scale / ratio);
+        painter.drawImage(target, image, blocks);
     }
     SurfaceShown();  // Qt paints only exposed windows
 }

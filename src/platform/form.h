@@ -33,8 +33,9 @@ public:
     Handle hDC();
     void CreateDrawingSurface(int width, int height);
     // Shows a surface that belongs to someone else as the form's content,
-    // instead of a drawing surface of its own.
-    void ShowSurface(Handle surface);
+    // instead of a drawing surface of its own: each of its pixels as a
+    // scale x scale block of device pixels, enlarged on the way to the screen.
+    void ShowSurface(Handle surface, int scale = 1);
 
     // A region of the drawing surface's device pixels, given as bands (the
     // rectangles of each band as high as each other, top to bottom, left to
@@ -80,6 +81,7 @@ private:
     bool loaded_ = false;
     bool unloading_ = false;
     Handle surface_ = 0;
+    int surfaceScale_ = 1;
     bool ownsSurface_ = false;
     DirectCanvas* canvas_ = nullptr;  // a child: Qt deletes it with the form
 };

@@ -42,15 +42,38 @@ const Value* RowOf(const Bitmap& picture, int y) {
     return RowOf<Value>(const_cast<Bitmap&>(picture), y);
 }
 
+// The enlarged row's pixels from `left` on: a part block first where `left`
+// falls inside one, then whole blocks, then a part block.
 template <typename Value>
-void ScaleRows(Bitmap& destination, int x, int y, const Bitmap& source, int sx, int sy, int width,
-               int height, int scale) {
-    for (int row = 0; row < height; ++row) {
-        Value* first = RowOf<Value>(destination, y + row * scale) + x;
-        WidenRow(first, RowOf<Value>(source, sy + row) + sx, width, scale);
-        for (int copy = 1; copy < scale; ++copy)
-            std::memcpy(RowOf<Value>(destination, y + row * scale + copy) + x, first,
-                        sizeof(Value) * static_cast<std::size_t>(width) * scale);
+void WidenSpan(Value* target, const Value* source, int left, int count, int scale) {
+    if (scale == 1) {
+        std::memcpy(target, source + left, sizeof(Value) * static_cast<std::size_t>(count));
+        return;
+    }
+    int from = left / scale;
+    if (const int into = left % scale; into != 0) {
+        const int head = std::min(scale - into, count);
+        target = std::fill_n(target, head, source[from++]);
+        count -= head;
+    }
+    const int blocks = count / scale;
+    WidenRow(target, source + from, blocks, scale);
+    if (const int tail = count - blocks * scale; tail > 0)
+        std::fill_n(target + blocks * scale, tail, source[from + blocks]);
+}
+
+// Rows that come from the same source row are copies of the first of them.
+template <typename Value>
+void Enlarge(const Bitmap& source, int scale, const QRect& area, Value* target,
+             std::size_t rowValues) {
+    const auto rowBytes = sizeof(Value) * static_cast<std::size_t>(area.width());
+    for (int row = 0; row < area.height(); ++row) {
+        Value* line = target + row * rowValues;
+        const int y = area.top() + row;
+        if (row > 0 && y % scale != 0)
+            std::memcpy(line, line - rowValues, rowBytes);
+        else
+            WidenSpan(line, RowOf<Value>(source, y / scale), area.left(), area.width(), scale);
     }
 }
 
@@ -92,10 +115,16 @@ void ScaleUp(Bitmap& destination, int x, int y, const Bitmap& source, int sx, in
         ScaleUp(destination, x, y, converted, 0, 0, width, height, scale);
         return;
     }
+    const QRect enlarged(sx * scale, sy * scale, width * scale, height * scale);
     if (source.format() == PixelFormat::TrueColour)
-        ScaleRows<Colour>(destination, x, y, source, sx, sy, width, height, scale);
+        Enlarge(source, scale, enlarged, destination.trueColourRow(y) + x,
+                destination.rowBytes() / sizeof(Colour));
     else
-        ScaleRows<std::uint8_t>(destination, x, y, source, sx, sy, width, height, scale);
+        Enlarge(source, scale, enlarged, destination.indexRow(y) + x, destination.rowBytes());
+}
+
+void CopyEnlarged(const Bitmap& source, int scale, const QRect& area, Colour* target) {
+    Enlarge(source, scale, area, target, static_cast<std::size_t>(area.width()));
 }
 
 namespace {

@@ -3,6 +3,8 @@
 // pixels as blocks, and a smooth scaling that covers an area for pictures
 // drawn larger than the scene.
 
+#include <QRect>
+
 #include "platform/bitmap.h"
 
 namespace bv::platform {
@@ -13,6 +15,12 @@ namespace bv::platform {
 // formats are converted on the way.
 void ScaleUp(Bitmap& destination, int x, int y, const Bitmap& source, int sx, int sy, int width,
              int height, int scale);
+
+// The pixels of `area` of the true-colour source enlarged scale times (each
+// pixel a scale x scale block), row after row in target: for writing an
+// enlarged picture straight where it goes. The area may start and end inside
+// blocks, but must lie within the enlargement.
+void CopyEnlarged(const Bitmap& source, int scale, const QRect& area, Colour* target);
 
 // A true-colour width x height picture covered by source: scaled smoothly,
 // keeping its aspect ratio, so that it fills the whole area, centred, with

@@ -7,10 +7,10 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 
 #include "platform/pixel_memory.h"
+#include "platform/scaling.h"
 
 namespace bv::platform {
 
@@ -198,13 +198,11 @@ void ShmWindowWriter::WaitForServer() {
     used_ = 0;
 }
 
-std::size_t ShmWindowWriter::CopySlice(const Bitmap& picture, const QRect& slice) {
+std::size_t ShmWindowWriter::CopySlice(const Bitmap& picture, int scale, const QRect& slice) {
     const std::size_t offset = used_;
-    const auto rowBytes = static_cast<std::size_t>(slice.width()) * kBytesPerPixel;
-    for (int row = 0; row < slice.height(); ++row)
-        std::memcpy(segment_->bytes + used_ + row * rowBytes,
-                    picture.trueColourRow(slice.y() + row) + slice.x(), rowBytes);
-    used_ += rowBytes * static_cast<std::size_t>(slice.height());
+    CopyEnlarged(picture, scale, slice, reinterpret_cast<Colour*>(segment_->bytes + used_));
+    used_ += static_cast<std::size_t>(slice.width()) * kBytesPerPixel *
+             static_cast<std::size_t>(slice.height());
     return offset;
 }
 
@@ -221,10 +219,11 @@ void ShmWindowWriter::Send(const Slice& slice, bool last) {
     }
 }
 
-bool ShmWindowWriter::Put(WindowId window, const Bitmap& picture, const std::vector<QRect>& parts) {
-    if (broken_ || picture.format() != PixelFormat::TrueColour) return false;
+bool ShmWindowWriter::Put(WindowId window, const Bitmap& picture, int scale,
+                          const std::vector<QRect>& parts) {
+    if (broken_ || picture.format() != PixelFormat::TrueColour || scale < 1) return false;
     if (!UseWindow(window)) return false;
-    const QRect whole(0, 0, picture.width(), picture.height());
+    const QRect whole(0, 0, picture.width() * scale, picture.height() * scale);
     if (kBytesPerPixel * static_cast<std::size_t>(whole.width()) > segment_->size) return false;
     if (warmUp_ != 0) {  // the server is done filling the segment
         std::free(xcb_shm_get_image_reply(connection_, {warmUp_}, nullptr));
@@ -249,7 +248,7 @@ bool ShmWindowWriter::Put(WindowId window, const Bitmap& picture, const std::vec
                 static_cast<int>(std::min(rowsLeft, (segment_->size - used_) / rowBytes));
             if (unsent) Send(*unsent, false);
             const QRect area(shown.left(), top, shown.width(), rows);
-            unsent = Slice{area, CopySlice(picture, area)};
+            unsent = Slice{area, CopySlice(picture, scale, area)};
             top += rows;
         }
     }

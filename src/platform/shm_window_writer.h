@@ -34,12 +34,13 @@ public:
     ShmWindowWriter(const ShmWindowWriter&) = delete;
     ShmWindowWriter& operator=(const ShmWindowWriter&) = delete;
 
-    // Copies each part of a true-colour picture (device pixels; clipped to the
-    // picture) to the same place in the window. False once the server has
+    // Copies each part of a true-colour picture shown scale times enlarged
+    // (device pixels; clipped to the enlargement) to the same place in the
+    // window, enlarging on the way. False once the server has
     // refused a put (that comes back with its answer to the batch, so the
     // next call tells) or the connection broke: the writer is of no more use
     // then.
-    bool Put(WindowId window, const Bitmap& picture, const std::vector<QRect>& parts);
+    bool Put(WindowId window, const Bitmap& picture, int scale, const std::vector<QRect>& parts);
 
 private:
     struct Segment;
@@ -56,8 +57,8 @@ private:
         QRect area;
         std::size_t offset;  // of its first pixel in the segment
     };
-    // Copies a slice into the segment's free part.
-    std::size_t CopySlice(const Bitmap& picture, const QRect& slice);
+    // Copies a slice of the enlarged picture into the segment's free part.
+    std::size_t CopySlice(const Bitmap& picture, int scale, const QRect& slice);
     // Asks the server to put a copied slice; the last of a batch asks for
     // word that the server is done with the segment.
     void Send(const Slice& slice, bool last);

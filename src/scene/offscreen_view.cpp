@@ -9,7 +9,9 @@ namespace bv {
 
 OffscreenSceneView::OffscreenSceneView(int width, int height)
     : clockLabel_(new QLabel(&canvas_)), screenLabel_(new QLabel(&canvas_)) {
-    if (WindowShowsBackBuffer(width, height)) {
+    // Its frames are handed out in device pixels: above scale 1 the changed
+    // blocks are enlarged into a surface of its own.
+    if (PixelScale == 1 && WindowShowsBackBuffer(width, height)) {
         surface_ = BufferDC;
     } else {
         surface_ = platform::CreateSurface(

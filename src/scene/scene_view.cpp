@@ -7,8 +7,8 @@ namespace bv {
 
 bool WindowShowsBackBuffer(int deviceWidth, int deviceHeight) {
     const platform::Bitmap* buffer = platform::FindSurface(BufferDC);
-    return PixelScale == 1 && buffer != nullptr && buffer->width() == deviceWidth &&
-           buffer->height() == deviceHeight &&
+    return buffer != nullptr && buffer->width() * PixelScale == deviceWidth &&
+           buffer->height() * PixelScale == deviceHeight &&
            buffer->format() == platform::PixelFormat::TrueColour;
 }
 

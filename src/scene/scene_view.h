@@ -33,8 +33,9 @@ public:
     virtual double LabelScale() const = 0;
 };
 
-// Whether a window of devicePixels can show the back buffer itself: at pixel
-// scale 1 the frame composed there is already what the window shows.
+// Whether a window of devicePixels can show the back buffer itself, each of
+// its pixels a PixelScale x PixelScale block enlarged on the way to the
+// screen: the frame composed there is then all the window needs.
 bool WindowShowsBackBuffer(int deviceWidth, int deviceHeight);
 
 // Gives a label the look both scene labels share: Arial bold 12 pt (times

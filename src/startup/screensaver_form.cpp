@@ -44,7 +44,7 @@ ScreenSaver::ScreenSaver(unsigned long host, QSize devicePixels)
                     ScreenSaver::LabelScale());
 
     if (WindowShowsBackBuffer(devicePixels.width(), devicePixels.height()))
-        ShowSurface(BufferDC);
+        ShowSurface(BufferDC, PixelScale);
     else
         CreateDrawingSurface(devicePixels.width(), devicePixels.height());
     // Qt's own way to the screen costs more than composing the frame: its

@@ -38,21 +38,68 @@ void WaitForToolkitRequests() {
 
 class DirectCanvasTest : public ::testing::Test {
 protected:
+    void TearDown() override {
+        form_.reset();
+        if (shownSurface_ != 0) DeleteSurface(shownSurface_);
+    }
+
     // A form at the screen's top-left corner, shown directly, its surface
-    // filled with `colour` and on the screen.
-    void ShowForm(int width, int height, Colour colour) {
+    // filled with `colour` and on the screen. Above scale 1 the form shows a
+    // surface of 1/scale its size, enlarged.
+    void ShowForm(int width, int height, Colour colour, int scale = 1) {
         form_ = std::make_unique<Form>();
-        form_->CreateDrawingSurface(width, height);
+        if (scale == 1) {
+            form_->CreateDrawingSurface(width, height);
+        } else {
+            shownSurface_ =
+                CreateSurface(Bitmap(width / scale, height / scale, PixelFormat::TrueColour));
+            form_->ShowSurface(shownSurface_, scale);
+        }
         ASSERT_TRUE(form_->PresentDirectly()) << "no shared memory with the X server";
         form_->setGeometry(0, 0, width, height);
         Fill(Surface(), Whole(), colour);
         form_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-        Present({Whole()});
+        Present({form_->rect()});
     }
 
     Bitmap& Surface() { return *FindSurface(form_->hDC()); }
     QRect Whole() { return {0, 0, Surface().width(), Surface().height()}; }
+
+    // A pattern of the eight colours with channels all on or off, which
+    // every screen depth shows as they are; each `shift` gives another.
+    void Pattern(int shift = 0) {
+        Bitmap& surface = Surface();
+        for (int y = 0; y < surface.height(); ++y)
+            for (int x = 0; x < surface.width(); ++x) {
+                const int pick = (x + 3 * y + shift) % 8;
+                surface.trueColourRow(y)[x] = 0xFF000000u | ((pick & 4) != 0 ? 0xFF0000u : 0) |
+                                              ((pick & 2) != 0 ? 0xFF00u : 0) |
+                                              ((pick & 1) != 0 ? 0xFFu : 0);
+            }
+    }
+
+    // The pixels just around `part` that differ between two screens.
+    static int ChangedAround(const QImage& before, const QImage& after, const QRect& part) {
+        int changed = 0;
+        const QRect ring = part.adjusted(-1, -1, 1, 1);
+        for (int y = ring.top(); y <= ring.bottom(); ++y)
+            for (int x = ring.left(); x <= ring.right(); ++x)
+                if (!part.contains(x, y) && before.pixel(x, y) != after.pixel(x, y)) ++changed;
+        return changed;
+    }
+
+    // The device pixels of `area` on the screen that do not show the surface
+    // pixel they enlarge.
+    int WronglyShown(const QImage& shown, const QRect& area, int scale) {
+        int wrong = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if ((shown.pixel(x, y) | 0xFF000000u) !=
+                    Surface().trueColourRow(y / scale)[x / scale])
+                    ++wrong;
+        return wrong;
+    }
 
     // Shows the parts and waits until the server has read them.
     void Present(const std::vector<QRect>& parts) {
@@ -78,6 +125,7 @@ protected:
     }
 
     std::unique_ptr<Form> form_;
+    Handle shownSurface_ = 0;
 };
 
 TEST_F(DirectCanvasTest, ShowsExactlyThePartsItIsGiven) {
@@ -134,34 +182,33 @@ TEST_F(DirectCanvasTest, UncoveredPartsAreDrawnAgainFromTheSurface) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return AllOf(OnScreen(), Whole(), kRed); }));
 }
 
-// 2100 x 1100 true-colour pixels are more than the shared segment holds. The
+// 2100 x 1098 true-colour pixels are more than the shared segment holds. The
 // writer is opened ahead, as the saver's is: the server has filled its
-// segment from the screen, and the frame shows none of that.
-TEST_F(DirectCanvasTest, AFrameBiggerThanTheSharedSegmentGoesInTurns) {
+// segment from the screen, and the frame shows none of that. The surface is
+// a third of that size, each pixel enlarged to a 3 x 3 block on the way.
+TEST_F(DirectCanvasTest, AnEnlargedFrameBiggerThanTheSharedSegmentGoesInTurns) {
+    constexpr int kScale = 3;
     Form::PrepareToPresentDirectly();
-    ShowForm(2100, 1100, kBlue);
-    Bitmap& surface = Surface();
-    for (int y = 0; y < surface.height(); ++y)
-        for (int x = 0; x < surface.width(); ++x)
-            surface.trueColourRow(y)[x] = 0xFF000000u | static_cast<Colour>((x * 7) ^ (y * 13));
-    Present({Whole()});
-    const QImage shown = OnScreen();
-    ASSERT_EQ(shown.size(), QSize(2100, 1100));
-    int wrong = 0;
-    for (int y = 0; y < surface.height(); ++y)
-        for (int x = 0; x < surface.width(); ++x)
-            if ((shown.pixel(x, y) | 0xFF000000u) != surface.trueColourRow(y)[x]) ++wrong;
-    EXPECT_EQ(wrong, 0);
+    ShowForm(2100, 1098, kBlue, kScale);
+    Pattern();
+    Present({form_->rect()});
+    const QImage before = OnScreen();
+    ASSERT_EQ(before.size(), QSize(2100, 1098));
+    EXPECT_EQ(WronglyShown(before, form_->rect(), kScale), 0);
 
-    // The frame after it starts from the segment's beginning again.
-    const QRect small(2000, 1000, 100, 100);
-    Fill(surface, small, kGreen);
-    Present({small});
-    EXPECT_TRUE(AllOf(OnScreen(), small, kGreen));
+    // The frame after it starts from the segment's beginning again, and a
+    // part may begin and end inside blocks.
+    Pattern(1);
+    const QRect part(1001, 500, 97, 52);
+    Present({part});
+    const QImage after = OnScreen();
+    EXPECT_EQ(WronglyShown(after, part, kScale), 0);
+    EXPECT_EQ(ChangedAround(before, after, part), 0);
 }
 
 // On a 16-bit screen the pixels cannot be handed over as they are: Qt
-// paints the form instead, from the first frame on.
+// paints the form instead, from the first frame on, enlarging a surface shown
+// at a scale.
 TEST_F(DirectCanvasTest, OnAScreenOfOtherPixelsQtPaintsInstead) {
     ASSERT_EQ(QGuiApplication::primaryScreen()->depth(), 16);
     ShowForm(320, 200, kBlue);
@@ -175,11 +222,30 @@ TEST_F(DirectCanvasTest, OnAScreenOfOtherPixelsQtPaintsInstead) {
     EXPECT_TRUE(AllOf(shown, QRect(0, 0, 320, 20), kBlue));
 }
 
+TEST_F(DirectCanvasTest, OnAScreenOfOtherPixelsQtEnlargesAScaledSurface) {
+    ASSERT_EQ(QGuiApplication::primaryScreen()->depth(), 16);
+    constexpr int kScale = 2;
+    ShowForm(320, 200, kBlue, kScale);
+    Pattern();
+    Present({form_->rect()});
+    const QImage before = OnScreen();
+    EXPECT_EQ(WronglyShown(before, form_->rect(), kScale), 0);
+
+    // A part that begins and ends inside blocks is painted, and nothing
+    // around it changes.
+    Pattern(1);
+    const QRect part(11, 21, 50, 31);
+    Present({part});
+    const QImage after = OnScreen();
+    EXPECT_EQ(WronglyShown(after, part, kScale), 0);
+    EXPECT_EQ(ChangedAround(before, after, part), 0);
+}
+
 TEST(ShmWindowWriterTest, AWindowThatIsGoneEndsTheWriter) {
     auto writer = ShmWindowWriter::Open();
     ASSERT_NE(writer, nullptr);
     Bitmap picture(16, 16, PixelFormat::TrueColour);
-    EXPECT_FALSE(writer->Put(0x3FFFFFF, picture, {QRect(0, 0, 16, 16)}));
+    EXPECT_FALSE(writer->Put(0x3FFFFFF, picture, 1, {QRect(0, 0, 16, 16)}));
 
     auto window = std::make_unique<QWidget>();
     window->setGeometry(0, 0, 16, 16);
@@ -187,12 +253,12 @@ TEST(ShmWindowWriterTest, AWindowThatIsGoneEndsTheWriter) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     writer = ShmWindowWriter::Open();
     const auto id = static_cast<WindowId>(window->winId());
-    EXPECT_TRUE(writer->Put(id, picture, {QRect(0, 0, 16, 16)}));
+    EXPECT_TRUE(writer->Put(id, picture, 1, {QRect(0, 0, 16, 16)}));
     window.reset();
     WaitForToolkitRequests();
     // The refusal comes back with the server's answer to the batch.
-    writer->Put(id, picture, {QRect(0, 0, 16, 16)});
-    EXPECT_FALSE(writer->Put(id, picture, {}));
+    writer->Put(id, picture, 1, {QRect(0, 0, 16, 16)});
+    EXPECT_FALSE(writer->Put(id, picture, 1, {}));
 }
 
 }  // namespace

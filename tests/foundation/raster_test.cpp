@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <string>
+#include <vector>
 
 #include "platform/scaling.h"
 
@@ -217,6 +218,26 @@ TEST(ScaleUp, EveryPixelBecomesAWholeBlock) {
             ExpectSame(scaled, expected, "scale " + std::to_string(scale));
         }
     }
+}
+
+// Any area of the enlargement, from inside a block to inside another,
+// comes out row after row as the enlargement shows it.
+TEST(ScaleUp, AnyAreaOfTheEnlargementCanBeCopiedOut) {
+    const Bitmap source = Numbered(9, 5);
+    for (int scale = 1; scale <= 4; ++scale)
+        for (const QRect& area : {QRect(0, 0, 9 * scale, 5 * scale), QRect(1, 1, 1, 1),
+                                  QRect(scale - 1, 1, 2, 3), QRect(scale + 1, 2, 3 * scale, 2),
+                                  QRect(1, scale, 9 * scale - 2, 5 * scale - scale)}) {
+            std::vector<Colour> copied(static_cast<std::size_t>(area.width() * area.height()));
+            CopyEnlarged(source, scale, area, copied.data());
+            int wrong = 0;
+            for (int y = 0; y < area.height(); ++y)
+                for (int x = 0; x < area.width(); ++x)
+                    if (copied[static_cast<std::size_t>(y * area.width() + x)] !=
+                        source.colourAt((area.x() + x) / scale, (area.y() + y) / scale))
+                        ++wrong;
+            EXPECT_EQ(wrong, 0) << "scale " << scale << " at " << area.x() << "," << area.y();
+        }
 }
 
 // Drawn straight into the target, a cover differs from the averaging
