@@ -226,4 +226,26 @@ Bitmap LoadBitmapFile(const std::string& path, std::string* problem) {
     }
 }
 
+MappedBitmapFile::MappedBitmapFile(const std::string& path) : file_(QString::fromStdString(path)) {
+    if (!file_.open(QIODevice::ReadOnly)) return;
+    mapped_ = file_.map(0, file_.size());
+    if (mapped_ == nullptr) return;
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped_),
+                                                     static_cast<qsizetype>(file_.size()));
+    PixelLayout layout;
+    if (!HeaderProblem(bytes, layout).empty() || !IsPlain24Bit(layout)) return;
+    FaultInForReading(mapped_, static_cast<std::size_t>(file_.size()));
+    // The file's blue, green, red bytes are Qt's BGR888 layout; the header
+    // check has made sure that every row lies inside the file.
+    rows_ = QImage(mapped_ + layout.pixelOffset, static_cast<int>(layout.width),
+                   static_cast<int>(std::llabs(layout.height)), RowBytes(layout),
+                   QImage::Format_BGR888);
+    bottomUp_ = layout.height > 0;
+}
+
+MappedBitmapFile::~MappedBitmapFile() {
+    rows_ = QImage();  // before the pages it stands on go
+    if (mapped_ != nullptr) file_.unmap(mapped_);
+}
+
 }  // namespace bv::platform

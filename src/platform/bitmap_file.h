@@ -2,6 +2,8 @@
 // Reading Windows bitmap files into pictures.
 
 #include <QByteArray>
+#include <QFile>
+#include <QImage>
 #include <string>
 
 #include "platform/bitmap.h"
@@ -21,5 +23,29 @@ Bitmap LoadBitmapFile(const std::string& path, std::string* problem = nullptr);
 
 // The same for a bitmap file's bytes already in memory.
 Bitmap DecodeBitmapFile(const QByteArray& bytes, std::string* problem = nullptr);
+
+// A plain 24-bit bitmap file's pixel rows where they lie, in the file's
+// mapped pages: a picture that is only drawn once, scaled (a background), is
+// drawn straight from them, without a decoded copy of its own in fresh
+// memory. Any other file, or one that is missing, damaged or cannot be
+// mapped, gives a null image: it is for the decoder above.
+class MappedBitmapFile {
+public:
+    explicit MappedBitmapFile(const std::string& path);
+    ~MappedBitmapFile();
+    MappedBitmapFile(const MappedBitmapFile&) = delete;
+    MappedBitmapFile& operator=(const MappedBitmapFile&) = delete;
+
+    // The rows as the file stores them: the picture's bottom row first
+    // unless the file is top-down.
+    const QImage& rows() const { return rows_; }
+    bool bottomUp() const { return bottomUp_; }
+
+private:
+    QFile file_;
+    uchar* mapped_ = nullptr;
+    QImage rows_;
+    bool bottomUp_ = false;
+};
 
 }  // namespace bv::platform

@@ -139,14 +139,13 @@ struct Cover {
     int top;
 };
 
-Cover CoverFor(const Bitmap& source, int width, int height) {
+Cover CoverFor(int sourceWidth, int sourceHeight, int width, int height) {
     Cover cover{};
-    cover.factor = std::max(static_cast<double>(width) / source.width(),
-                            static_cast<double>(height) / source.height());
-    cover.scaledWidth =
-        std::max(width, static_cast<int>(std::lround(source.width() * cover.factor)));
+    cover.factor = std::max(static_cast<double>(width) / sourceWidth,
+                            static_cast<double>(height) / sourceHeight);
+    cover.scaledWidth = std::max(width, static_cast<int>(std::lround(sourceWidth * cover.factor)));
     cover.scaledHeight =
-        std::max(height, static_cast<int>(std::lround(source.height() * cover.factor)));
+        std::max(height, static_cast<int>(std::lround(sourceHeight * cover.factor)));
     cover.left = (cover.scaledWidth - width) / 2;
     cover.top = (cover.scaledHeight - height) / 2;
     return cover;
@@ -162,7 +161,7 @@ constexpr double kSmallestBilinearFactor = 0.5;
 Bitmap ScaledToCover(const Bitmap& source, int width, int height) {
     if (source.isEmptyDefault()) return Bitmap(width, height, PixelFormat::TrueColour);
     Bitmap out(width, height, Bitmap::ToBeFilled{});
-    const Cover cover = CoverFor(source, width, height);
+    const Cover cover = CoverFor(source.width(), source.height(), width, height);
     const QImage scaled = source.view()
                               .scaled(cover.scaledWidth, cover.scaledHeight, Qt::IgnoreAspectRatio,
                                       Qt::SmoothTransformation)
@@ -181,22 +180,32 @@ Bitmap ScaledToCover(const Bitmap& source, int width, int height) {
 // scaling. Sampled straight into the target, a screen-sized background
 // takes a fifth of the time, and looks the same.
 void CoverWith(Bitmap& target, const Bitmap& source) {
+    if (!source.isEmptyDefault() && CoverWithRows(target, source.view(), /*bottomUp=*/false))
+        return;
+    const Bitmap covered = ScaledToCover(source, target.width(), target.height());
+    BitBlt(target, 0, 0, target.width(), target.height(), &covered, 0, 0, SRCCOPY);
+}
+
+bool CoverWithRows(Bitmap& target, const QImage& rows, bool bottomUp) {
     const int width = target.width();
     const int height = target.height();
-    const Cover cover = CoverFor(source, width, height);
-    if (source.isEmptyDefault() || target.format() != PixelFormat::TrueColour ||
-        cover.factor < kSmallestBilinearFactor) {
-        const Bitmap covered = ScaledToCover(source, width, height);
-        BitBlt(target, 0, 0, width, height, &covered, 0, 0, SRCCOPY);
-        return;
-    }
+    if (rows.isNull() || target.format() != PixelFormat::TrueColour) return false;
+    const Cover cover = CoverFor(rows.width(), rows.height(), width, height);
+    if (cover.factor < kSmallestBilinearFactor) return false;
     QImage canvas(reinterpret_cast<uchar*>(target.trueColourRow(0)), width, height,
                   qsizetype{width} * 4, QImage::Format_RGB32);
     QPainter painter(&canvas);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(-cover.left, -cover.top, cover.scaledWidth, cover.scaledHeight),
-                      source.view());
+    QRectF placed(-cover.left, -cover.top, cover.scaledWidth, cover.scaledHeight);
+    if (bottomUp) {
+        // Turned upside down, the rows land where the picture's own do.
+        painter.translate(0, height);
+        painter.scale(1, -1);
+        placed.moveTop(height + cover.top - cover.scaledHeight);
+    }
+    painter.drawImage(placed, rows);
+    return true;
 }
 
 }  // namespace bv::platform

@@ -31,4 +31,9 @@ Bitmap ScaledToCover(const Bitmap& source, int width, int height);
 // source is sampled bilinearly, which differs from averaging by a shade.
 void CoverWith(Bitmap& target, const Bitmap& source);
 
+// The same from a picture given as rows, the bottom row first when bottomUp,
+// sampled bilinearly. False, drawing nothing, where bilinear sampling does not
+// fit: below half size, or into a target that is not true colour.
+bool CoverWithRows(Bitmap& target, const QImage& rows, bool bottomUp);
+
 }  // namespace bv::platform

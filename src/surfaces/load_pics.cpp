@@ -6,6 +6,8 @@
 #include <string>
 
 #include "errors/error_handler.h"
+#include "platform/bitmap_file.h"
+#include "platform/case_insensitive_path.h"
 #include "platform/scaling.h"
 #include "platform/surface_ops.h"
 #include "scene/centre_pieces.h"
@@ -85,9 +87,22 @@ void LoadChosen(Sprite& record) {
         SayWhatIsWrong(record.FileName, "is missing");
 }
 
+// The common background, a plain 24-bit picture drawn larger than the
+// screen, is scaled straight from its file's pages: decoded first, it would
+// take a copy as large again in fresh memory, dear at the start of a run.
+bool CoverStraightFromFile() {
+    const platform::MappedBitmapFile file(ResolveCaseInsensitive(AssetDir + Background.FileName));
+    const QImage& rows = file.rows();
+    if (rows.isNull() || (rows.width() <= Background.Width && rows.height() <= Background.Height))
+        return false;
+    platform::Bitmap* target = platform::FindSurface(Background.DC);
+    return target != nullptr && platform::CoverWithRows(*target, rows, file.bottomUp());
+}
+
 // A background of the catalogue's size is stretched over the screen; one
 // drawn larger keeps its proportions and covers the screen, centred.
 void ComposeBackground() {
+    if (CoverStraightFromFile()) return;
     // Background 0 is the black one: no picture is wanted.
     Assign(LoadDC, Background.Choice == 0 ? GenerateDC(AssetDir + Background.FileName)
                                           : LoadRunPicture(Background.FileName));
@@ -126,10 +141,10 @@ std::string ReefMaskFile() {
     return "bv_foregroundmask" + std::to_string(Foreground.Choice) + ".bmp";
 }
 
-// The files the load below asks for, in its order.
+// The files the load below asks for, in its order. The background is left
+// to the loader: it is mostly drawn straight from its file.
 std::vector<std::string> FilesToLoad() {
-    std::vector<std::string> names = {"bv_palette.bmp", Background.FileName, Foreground.FileName,
-                                      ReefMaskFile()};
+    std::vector<std::string> names = {"bv_palette.bmp", Foreground.FileName, ReefMaskFile()};
     const auto chosen = [&](const Sprite& record) {
         if (record.Installed != kFalse) names.push_back(record.FileName);
     };

@@ -5,8 +5,11 @@
 
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cstdlib>
 
 #include "bmp_builder.h"
+#include "platform/scaling.h"
 
 namespace bv {
 namespace {
@@ -87,6 +90,48 @@ TEST_F(BitmapFileTest, TwentyFourBitPicturesMatchQtsReaderAtEveryRowPadding) {
     }
 }
 
+// A plain 24-bit file covers a picture straight from its pages as its
+// decoded picture does, in both row orders, cropped either way: within two
+// shades, where the steep gradients meet rounding. A row order or a crop
+// that is off by half a row or more shows as three shades or more.
+TEST_F(BitmapFileTest, APlain24BitFileCoversStraightFromItsPages) {
+    for (bool topDown : {false, true}) {
+        SCOPED_TRACE(testing::Message() << "top-down " << topDown);
+        BmpSpec spec{.width = 97, .height = 64, .bitsPerPixel = 24, .topDown = topDown};
+        for (int y = 0; y < spec.height; ++y)
+            for (int x = 0; x < spec.width; ++x)
+                spec.pixels.push_back(static_cast<std::uint32_t>((x * 2) << 16 | (y * 4) << 8 |
+                                                                 ((x + 3 * y) & 0xFF)));
+        const std::string path = Write("wide.bmp", test::BuildBmp(spec));
+        const platform::MappedBitmapFile file(path);
+        ASSERT_FALSE(file.rows().isNull());
+        EXPECT_EQ(file.bottomUp(), !topDown);
+        const Bitmap decoded = platform::LoadBitmapFile(path);
+        for (const QSize size : {QSize(72, 40), QSize(60, 60)}) {
+            Bitmap straight(size.width(), size.height(), PixelFormat::TrueColour);
+            Bitmap fromDecoded(size.width(), size.height(), PixelFormat::TrueColour);
+            ASSERT_TRUE(platform::CoverWithRows(straight, file.rows(), file.bottomUp()));
+            platform::CoverWith(fromDecoded, decoded);
+            int largest = 0;
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x)
+                    for (int shift : {16, 8, 0})
+                        largest =
+                            std::max(largest, std::abs(static_cast<int>(
+                                                  (straight.colourAt(x, y) >> shift & 0xFF) -
+                                                  (fromDecoded.colourAt(x, y) >> shift & 0xFF))));
+            EXPECT_LE(largest, 2) << size.width() << " x " << size.height();
+        }
+    }
+    // Other depths are for the decoder.
+    for (int bits : {8, 32})
+        EXPECT_TRUE(
+            platform::MappedBitmapFile(Write("other.bmp", test::BuildBmp(ThreeByTwo(bits, false))))
+                .rows()
+                .isNull())
+            << bits;
+}
+
 TEST_F(BitmapFileTest, PalettePicturesStayIndexedWithTheirTable) {
     const Bitmap eight =
         platform::LoadBitmapFile(Write("8.bmp", test::BuildBmp(ThreeByTwo(8, false))));
@@ -118,8 +163,10 @@ TEST_F(BitmapFileTest, DamagedFilesBecomeTheEmptyDefaultPicture) {
     // Each damaged file is refused with a word on what is wrong with it.
     auto expectEmpty = [&](const std::string& what, std::vector<std::uint8_t> bytes) {
         std::string problem;
-        const Bitmap bitmap = platform::LoadBitmapFile(Write("bad.bmp", bytes), &problem);
+        const std::string path = Write("bad.bmp", bytes);
+        const Bitmap bitmap = platform::LoadBitmapFile(path, &problem);
         EXPECT_TRUE(bitmap.isEmptyDefault()) << what;
+        EXPECT_TRUE(platform::MappedBitmapFile(path).rows().isNull()) << what;
         EXPECT_EQ(bitmap.width(), 1) << what;
         EXPECT_EQ(bitmap.format(), PixelFormat::Mono) << what;
         EXPECT_FALSE(problem.empty()) << what;
