@@ -16,9 +16,12 @@ namespace bv::platform {
 
 namespace {
 
-// Room for a busy frame's changes many times over; a bigger batch (the
-// first frame, an exposed screen) goes in turns.
-constexpr std::size_t kSegmentBytes = std::size_t{8} << 20;
+// Two halves, each room for a busy frame's changes many times over. A bigger
+// batch (the first frame, an exposed screen) goes in turns, the server
+// reading one half while the next turn is copied into the other. Kept small
+// on purpose: each page is dear the first time either side touches it.
+constexpr std::size_t kSegmentBytes = std::size_t{4} << 20;
+constexpr std::size_t kHalfBytes = kSegmentBytes / 2;
 constexpr std::size_t kBytesPerPixel = 4;
 
 template <typename Reply>
@@ -179,28 +182,27 @@ bool ShmWindowWriter::UseWindow(WindowId window) {
     return true;
 }
 
-void ShmWindowWriter::WaitForServer() {
-    while (waiting_) {
+void ShmWindowWriter::WaitForServer(int stillReading) {
+    while (pending_ > stillReading) {
         xcb_generic_event_t* event = xcb_wait_for_event(connection_);
         if (event == nullptr) {  // the connection is gone
             broken_ = true;
-            waiting_ = false;
+            pending_ = 0;
             break;
         }
         const std::uint8_t type = event->response_type & 0x7F;
-        if (type == completionEvent_) waiting_ = false;
+        if (type == completionEvent_) --pending_;
         if (type == 0) {  // an error: a put was refused
             broken_ = true;
-            waiting_ = false;
+            pending_ = 0;
         }
         std::free(event);
     }
-    used_ = 0;
 }
 
 std::size_t ShmWindowWriter::CopySlice(const Bitmap& picture, int scale, const QRect& slice) {
-    const std::size_t offset = used_;
-    CopyEnlarged(picture, scale, slice, reinterpret_cast<Colour*>(segment_->bytes + used_));
+    const std::size_t offset = half_ * kHalfBytes + used_;
+    CopyEnlarged(picture, scale, slice, reinterpret_cast<Colour*>(segment_->bytes + offset));
     used_ += static_cast<std::size_t>(slice.width()) * kBytesPerPixel *
              static_cast<std::size_t>(slice.height());
     return offset;
@@ -214,7 +216,7 @@ void ShmWindowWriter::Send(const Slice& slice, bool last) {
                       static_cast<std::int16_t>(slice.area.y()), depth_, XCB_IMAGE_FORMAT_Z_PIXMAP,
                       last ? 1 : 0, segment_->id, static_cast<std::uint32_t>(slice.offset));
     if (last) {
-        waiting_ = true;
+        ++pending_;
         xcb_flush(connection_);
     }
 }
@@ -224,28 +226,34 @@ bool ShmWindowWriter::Put(WindowId window, const Bitmap& picture, int scale,
     if (broken_ || picture.format() != PixelFormat::TrueColour || scale < 1) return false;
     if (!UseWindow(window)) return false;
     const QRect whole(0, 0, picture.width() * scale, picture.height() * scale);
-    if (kBytesPerPixel * static_cast<std::size_t>(whole.width()) > segment_->size) return false;
+    if (kBytesPerPixel * static_cast<std::size_t>(whole.width()) > kHalfBytes) return false;
     if (warmUp_ != 0) {  // the server is done filling the segment
         std::free(xcb_shm_get_image_reply(connection_, {warmUp_}, nullptr));
         warmUp_ = 0;
     }
-    WaitForServer();
-    // Each slice is sent once the next is known, so that the last of a batch
-    // can ask for the server's word that it has read them all.
+    // The last frame's batch is normally read by now.
+    WaitForServer(0);
+    half_ = 0;
+    used_ = 0;
+    // Each slice is sent once the next is known, so that the last of a turn
+    // can ask for the server's word that it has read the turn's half.
     std::optional<Slice> unsent;
     for (const QRect& part : parts) {
         const QRect shown = part & whole;
         const std::size_t rowBytes = static_cast<std::size_t>(shown.width()) * kBytesPerPixel;
         for (int top = shown.top(); top <= shown.bottom();) {
-            if (used_ + rowBytes > segment_->size) {  // full: the server reads it first
+            if (used_ + rowBytes > kHalfBytes) {
+                // This half is full: over to the other, once the server has
+                // read that one's last turn.
                 if (unsent) Send(*unsent, true);
                 unsent.reset();
-                WaitForServer();
+                half_ = 1 - half_;
+                used_ = 0;
+                WaitForServer(1);
             }
             const std::size_t rowsLeft =
                 static_cast<std::size_t>(shown.bottom()) + 1 - static_cast<std::size_t>(top);
-            const auto rows =
-                static_cast<int>(std::min(rowsLeft, (segment_->size - used_) / rowBytes));
+            const auto rows = static_cast<int>(std::min(rowsLeft, (kHalfBytes - used_) / rowBytes));
             if (unsent) Send(*unsent, false);
             const QRect area(shown.left(), top, shown.width(), rows);
             unsent = Slice{area, CopySlice(picture, scale, area)};

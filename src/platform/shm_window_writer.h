@@ -50,17 +50,18 @@ private:
     static std::unique_ptr<ShmWindowWriter> OpenNew();
     void WarmUpServerSide(int screenNumber);
     bool UseWindow(WindowId window);
-    // Waits until the server has read the last batch of puts out of the
-    // segment; by the next frame its answer is normally already in.
-    void WaitForServer();
+    // Waits until the server is reading no more than `stillReading` of the
+    // turns sent; by the next frame its answers are normally already in.
+    void WaitForServer(int stillReading);
     struct Slice {
         QRect area;
         std::size_t offset;  // of its first pixel in the segment
     };
-    // Copies a slice of the enlarged picture into the segment's free part.
+    // Copies a slice of the enlarged picture into the free part of the
+    // current half.
     std::size_t CopySlice(const Bitmap& picture, int scale, const QRect& slice);
-    // Asks the server to put a copied slice; the last of a batch asks for
-    // word that the server is done with the segment.
+    // Asks the server to put a copied slice; the last of a turn asks for
+    // word that the server is done with its half.
     void Send(const Slice& slice, bool last);
 
     xcb_connection_t* connection_;
@@ -69,9 +70,10 @@ private:
     WindowId window_ = 0;
     std::uint32_t gc_ = 0;
     std::uint8_t depth_ = 0;
-    std::size_t used_ = 0;     // bytes of the segment the current batch fills
+    std::size_t half_ = 0;     // the half the current turn fills: 0 or 1
+    std::size_t used_ = 0;     // bytes of it the turn fills
     unsigned int warmUp_ = 0;  // the request whose answer is still to come
-    bool waiting_ = false;
+    int pending_ = 0;          // turns sent whose reading the server has not confirmed
     bool broken_ = false;
 };
 
