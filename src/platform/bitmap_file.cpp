@@ -90,20 +90,25 @@ bool IsPlain24Bit(const PixelLayout& layout) {
     return layout.bitsPerPixel == 24 && layout.compression == kUncompressed;
 }
 
+// A row of blue, green, red bytes as true colour.
+void ConvertBgrRow(const std::uint8_t* source, Colour* target, int width) {
+    for (int x = 0; x < width; ++x, source += 3)
+        target[x] = kBlack | Colour{source[2]} << 16 | Colour{source[1]} << 8 | source[0];
+}
+
+const std::uint8_t* StoredRow(const QByteArray& file, const PixelLayout& layout, int y) {
+    const long long height = std::llabs(layout.height);
+    const long long stored = layout.height < 0 ? y : height - 1 - y;
+    return reinterpret_cast<const std::uint8_t*>(file.constData()) + layout.pixelOffset +
+           RowBytes(layout) * stored;
+}
+
 Bitmap FromPlain24Bit(const QByteArray& file, const PixelLayout& layout) {
     const int width = static_cast<int>(layout.width);
     const int height = static_cast<int>(std::llabs(layout.height));
-    const bool topDown = layout.height < 0;
-    const long long rowBytes = RowBytes(layout);
     Bitmap bitmap(width, height, Bitmap::ToBeFilled{});
-    const auto* pixels =
-        reinterpret_cast<const std::uint8_t*>(file.constData()) + layout.pixelOffset;
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* source = pixels + rowBytes * (topDown ? y : height - 1 - y);
-        Colour* target = bitmap.trueColourRow(y);
-        for (int x = 0; x < width; ++x, source += 3)
-            target[x] = kBlack | Colour{source[2]} << 16 | Colour{source[1]} << 8 | source[0];
-    }
+    for (int y = 0; y < height; ++y)
+        ConvertBgrRow(StoredRow(file, layout, y), bitmap.trueColourRow(y), width);
     return bitmap;
 }
 
@@ -226,26 +231,28 @@ Bitmap LoadBitmapFile(const std::string& path, std::string* problem) {
     }
 }
 
-MappedBitmapFile::MappedBitmapFile(const std::string& path) : file_(QString::fromStdString(path)) {
-    if (!file_.open(QIODevice::ReadOnly)) return;
-    mapped_ = file_.map(0, file_.size());
-    if (mapped_ == nullptr) return;
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped_),
-                                                     static_cast<qsizetype>(file_.size()));
-    PixelLayout layout;
-    if (!HeaderProblem(bytes, layout).empty() || !IsPlain24Bit(layout)) return;
-    FaultInForReading(mapped_, static_cast<std::size_t>(file_.size()));
-    // The file's blue, green, red bytes are Qt's BGR888 layout; the header
-    // check has made sure that every row lies inside the file.
-    rows_ = QImage(mapped_ + layout.pixelOffset, static_cast<int>(layout.width),
-                   static_cast<int>(std::llabs(layout.height)), RowBytes(layout),
-                   QImage::Format_BGR888);
-    bottomUp_ = layout.height > 0;
+BitmapFileRows::BitmapFileRows(const std::string& path) {
+    try {
+        QFile file(QString::fromStdString(path));
+        if (!file.open(QIODevice::ReadOnly) || file.size() <= 0) return;
+        bytes_.resize(static_cast<std::size_t>(file.size()));
+        if (file.read(bytes_.data(), file.size()) != file.size()) return;
+        const QByteArray bytes =
+            QByteArray::fromRawData(bytes_.data(), static_cast<qsizetype>(bytes_.size()));
+        PixelLayout layout;
+        if (!HeaderProblem(bytes, layout).empty() || !IsPlain24Bit(layout)) return;
+        // The header check has made sure that every row lies inside the file.
+        width_ = static_cast<int>(layout.width);
+        height_ = static_cast<int>(std::llabs(layout.height));
+        pixels_ = StoredRow(bytes, layout, 0);
+        rowBytes_ = layout.height < 0 ? RowBytes(layout) : -RowBytes(layout);
+    } catch (const std::bad_alloc&) {
+        pixels_ = nullptr;  // left to the decoder, which says what is wrong
+    }
 }
 
-MappedBitmapFile::~MappedBitmapFile() {
-    rows_ = QImage();  // before the pages it stands on go
-    if (mapped_ != nullptr) file_.unmap(mapped_);
+void BitmapFileRows::ConvertRow(int y, Colour* row) const {
+    ConvertBgrRow(pixels_ + rowBytes_ * y, row, width_);
 }
 
 }  // namespace bv::platform

@@ -2,11 +2,12 @@
 // Reading Windows bitmap files into pictures.
 
 #include <QByteArray>
-#include <QFile>
-#include <QImage>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/pixel_memory.h"
 
 namespace bv::platform {
 
@@ -24,28 +25,27 @@ Bitmap LoadBitmapFile(const std::string& path, std::string* problem = nullptr);
 // The same for a bitmap file's bytes already in memory.
 Bitmap DecodeBitmapFile(const QByteArray& bytes, std::string* problem = nullptr);
 
-// A plain 24-bit bitmap file's pixel rows where they lie, in the file's
-// mapped pages: a picture that is only drawn once, scaled (a background), is
-// drawn straight from them, without a decoded copy of its own in fresh
-// memory. Any other file, or one that is missing, damaged or cannot be
-// mapped, gives a null image: it is for the decoder above.
-class MappedBitmapFile {
+// A plain 24-bit bitmap file read into memory on huge pages, handing out its
+// rows converted one at a time: a picture that is only drawn once, scaled (a
+// background), is drawn from them without a decoded copy of its own. Any
+// other file, or one that is missing, damaged or unreadable, is not valid:
+// it is for the decoder above, which says what is wrong with it.
+class BitmapFileRows {
 public:
-    explicit MappedBitmapFile(const std::string& path);
-    ~MappedBitmapFile();
-    MappedBitmapFile(const MappedBitmapFile&) = delete;
-    MappedBitmapFile& operator=(const MappedBitmapFile&) = delete;
+    explicit BitmapFileRows(const std::string& path);
 
-    // The rows as the file stores them: the picture's bottom row first
-    // unless the file is top-down.
-    const QImage& rows() const { return rows_; }
-    bool bottomUp() const { return bottomUp_; }
+    bool valid() const { return pixels_ != nullptr; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Picture row y (0 at the top) as true colour, width() pixels.
+    void ConvertRow(int y, Colour* row) const;
 
 private:
-    QFile file_;
-    uchar* mapped_ = nullptr;
-    QImage rows_;
-    bool bottomUp_ = false;
+    std::vector<char, PixelAllocator<char>> bytes_;
+    const std::uint8_t* pixels_ = nullptr;  // the picture's top row
+    long long rowBytes_ = 0;                // from one row to the one below: negative bottom-up
+    int width_ = 0;
+    int height_ = 0;
 };
 
 }  // namespace bv::platform

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "platform/raster.h"
 
@@ -156,6 +157,22 @@ Cover CoverFor(int sourceWidth, int sourceHeight, int width, int height) {
 // it would skip some, and fine detail would break up.
 constexpr double kSmallestBilinearFactor = 0.5;
 
+// A canvas over the target's pixels, for a painter that samples smoothly and
+// replaces what was there.
+QImage CanvasOver(Bitmap& target) {
+    return QImage(reinterpret_cast<uchar*>(target.trueColourRow(0)), target.width(),
+                  target.height(), qsizetype{target.width()} * 4, QImage::Format_RGB32);
+}
+
+void PrepareToCover(QPainter& painter) {
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+bool BilinearFits(const Bitmap& target, const Cover& cover) {
+    return target.format() == PixelFormat::TrueColour && cover.factor >= kSmallestBilinearFactor;
+}
+
 }  // namespace
 
 Bitmap ScaledToCover(const Bitmap& source, int width, int height) {
@@ -180,31 +197,54 @@ Bitmap ScaledToCover(const Bitmap& source, int width, int height) {
 // scaling. Sampled straight into the target, a screen-sized background
 // takes a fifth of the time, and looks the same.
 void CoverWith(Bitmap& target, const Bitmap& source) {
-    if (!source.isEmptyDefault() && CoverWithRows(target, source.view(), /*bottomUp=*/false))
+    const Cover cover = CoverFor(source.width(), source.height(), target.width(), target.height());
+    if (source.isEmptyDefault() || !BilinearFits(target, cover)) {
+        const Bitmap covered = ScaledToCover(source, target.width(), target.height());
+        BitBlt(target, 0, 0, target.width(), target.height(), &covered, 0, 0, SRCCOPY);
         return;
-    const Bitmap covered = ScaledToCover(source, target.width(), target.height());
-    BitBlt(target, 0, 0, target.width(), target.height(), &covered, 0, 0, SRCCOPY);
+    }
+    QImage canvas = CanvasOver(target);
+    QPainter painter(&canvas);
+    PrepareToCover(painter);
+    painter.drawImage(QRectF(-cover.left, -cover.top, cover.scaledWidth, cover.scaledHeight),
+                      source.view());
 }
 
-bool CoverWithRows(Bitmap& target, const QImage& rows, bool bottomUp) {
-    const int width = target.width();
-    const int height = target.height();
-    if (rows.isNull() || target.format() != PixelFormat::TrueColour) return false;
-    const Cover cover = CoverFor(rows.width(), rows.height(), width, height);
-    if (cover.factor < kSmallestBilinearFactor) return false;
-    QImage canvas(reinterpret_cast<uchar*>(target.trueColourRow(0)), width, height,
-                  qsizetype{width} * 4, QImage::Format_RGB32);
+// A strip at a time, each drawn under a clip to the target rows whose sample
+// points fall in its own rows. Each strip carries a row more on either side,
+// so that bilinear sampling at its edges sees the neighbours it would see over
+// the whole picture. The strip stays in the cache, and no picture of the
+// source's size is made.
+bool CoverWithRows(Bitmap& target, int sourceWidth, int sourceHeight, const RowSource& rowAt) {
+    constexpr int kStripRows = 64;
+    if (sourceWidth <= 0 || sourceHeight <= 0) return false;
+    const Cover cover = CoverFor(sourceWidth, sourceHeight, target.width(), target.height());
+    if (!BilinearFits(target, cover)) return false;
+    const double rowScale = static_cast<double>(cover.scaledHeight) / sourceHeight;
+    // The first target row whose centre lies at or below the source row's top.
+    const auto firstTargetRow = [&](int sourceRow) {
+        return static_cast<int>(std::ceil(sourceRow * rowScale - cover.top - 0.5));
+    };
+    std::vector<Colour> strip(static_cast<std::size_t>(sourceWidth) * (kStripRows + 2));
+    QImage canvas = CanvasOver(target);
     QPainter painter(&canvas);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    QRectF placed(-cover.left, -cover.top, cover.scaledWidth, cover.scaledHeight);
-    if (bottomUp) {
-        // Turned upside down, the rows land where the picture's own do.
-        painter.translate(0, height);
-        painter.scale(1, -1);
-        placed.moveTop(height + cover.top - cover.scaledHeight);
+    PrepareToCover(painter);
+    for (int first = 0; first < sourceHeight; first += kStripRows) {
+        const int last = std::min(sourceHeight, first + kStripRows);
+        const int top = firstTargetRow(first);
+        const int bottom = std::min(firstTargetRow(last), target.height());
+        if (bottom <= 0 || top >= bottom) continue;
+        const int from = std::max(0, first - 1);
+        const int to = std::min(sourceHeight, last + 1);
+        for (int row = from; row < to; ++row)
+            rowAt(row, strip.data() + static_cast<std::size_t>(row - from) * sourceWidth);
+        const QImage part(reinterpret_cast<const uchar*>(strip.data()), sourceWidth, to - from,
+                          qsizetype{sourceWidth} * 4, QImage::Format_RGB32);
+        painter.setClipRect(QRect(0, top, target.width(), bottom - top));
+        painter.drawImage(QRectF(-cover.left, from * rowScale - cover.top, cover.scaledWidth,
+                                 (to - from) * rowScale),
+                          part);
     }
-    painter.drawImage(placed, rows);
     return true;
 }
 

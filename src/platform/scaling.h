@@ -4,6 +4,7 @@
 // drawn larger than the scene.
 
 #include <QRect>
+#include <functional>
 
 #include "platform/bitmap.h"
 
@@ -31,9 +32,12 @@ Bitmap ScaledToCover(const Bitmap& source, int width, int height);
 // source is sampled bilinearly, which differs from averaging by a shade.
 void CoverWith(Bitmap& target, const Bitmap& source);
 
-// The same from a picture given as rows, the bottom row first when bottomUp,
-// sampled bilinearly. False, drawing nothing, where bilinear sampling does not
-// fit: below half size, or into a target that is not true colour.
-bool CoverWithRows(Bitmap& target, const QImage& rows, bool bottomUp);
+// The same from a picture given row by row, its top row first: rowAt fills
+// `row` with sourceWidth pixels of picture row y. For a source that is not a
+// picture in memory (a file's rows), which would otherwise be decoded whole
+// first. False, drawing nothing, where bilinear sampling does not fit: below
+// half size, or into a target that is not true colour.
+using RowSource = std::function<void(int y, Colour* row)>;
+bool CoverWithRows(Bitmap& target, int sourceWidth, int sourceHeight, const RowSource& rowAt);
 
 }  // namespace bv::platform

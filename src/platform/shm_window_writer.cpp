@@ -20,7 +20,7 @@ namespace {
 // batch (the first frame, an exposed screen) goes in turns, the server
 // reading one half while the next turn is copied into the other. Kept small
 // on purpose: each page is dear the first time either side touches it.
-constexpr std::size_t kSegmentBytes = std::size_t{4} << 20;
+constexpr std::size_t kSegmentBytes = std::size_t{2} << 20;
 constexpr std::size_t kHalfBytes = kSegmentBytes / 2;
 constexpr std::size_t kBytesPerPixel = 4;
 

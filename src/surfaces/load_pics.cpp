@@ -88,15 +88,17 @@ void LoadChosen(Sprite& record) {
 }
 
 // The common background, a plain 24-bit picture drawn larger than the
-// screen, is scaled straight from its file's pages: decoded first, it would
+// screen, is scaled straight from its file's rows: decoded first, it would
 // take a copy as large again in fresh memory, dear at the start of a run.
 bool CoverStraightFromFile() {
-    const platform::MappedBitmapFile file(ResolveCaseInsensitive(AssetDir + Background.FileName));
-    const QImage& rows = file.rows();
-    if (rows.isNull() || (rows.width() <= Background.Width && rows.height() <= Background.Height))
+    const platform::BitmapFileRows file(ResolveCaseInsensitive(AssetDir + Background.FileName));
+    if (!file.valid() || (file.width() <= Background.Width && file.height() <= Background.Height))
         return false;
     platform::Bitmap* target = platform::FindSurface(Background.DC);
-    return target != nullptr && platform::CoverWithRows(*target, rows, file.bottomUp());
+    return target != nullptr && platform::CoverWithRows(*target, file.width(), file.height(),
+                                                        [&file](int y, platform::Colour* row) {
+                                                            file.ConvertRow(y, row);
+                                                        });
 }
 
 // A background of the catalogue's size is stretched over the screen; one
