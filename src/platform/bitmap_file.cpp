@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -204,7 +205,7 @@ Bitmap DecodeBitmapFile(const QByteArray& bytes, std::string* problem) {
     }
 }
 
-Bitmap LoadBitmapFile(const std::string& path, std::string* problem) {
+Bitmap LoadBitmapFile(const std::string& path, std::string* problem, FileReadBuffer* buffer) {
     try {
         QFile file(QString::fromStdString(path));
         if (!file.open(QIODevice::ReadOnly)) {
@@ -213,10 +214,25 @@ Bitmap LoadBitmapFile(const std::string& path, std::string* problem) {
                                          : "is missing";
             return Bitmap();
         }
+        const auto size = static_cast<std::size_t>(file.size());
+        if (buffer != nullptr) {
+            // Grown afresh, not copied: what it held is of no more use. A huge
+            // page at least, most pictures' files fit at once.
+            if (buffer->capacity() < size) {
+                FileReadBuffer grown;
+                grown.reserve(std::max({size, 2 * buffer->capacity(), std::size_t{2} << 20}));
+                buffer->swap(grown);
+            }
+            buffer->resize(size);
+            if (file.read(buffer->data(), file.size()) == file.size())
+                return DecodeBitmapFile(
+                    QByteArray::fromRawData(buffer->data(), static_cast<qsizetype>(size)), problem);
+            file.seek(0);
+        }
         // Mapped rather than read: the decoder takes the pixels straight
         // from the file's cached pages.
         if (uchar* mapped = file.map(0, file.size()); mapped != nullptr) {
-            FaultInForReading(mapped, static_cast<std::size_t>(file.size()));
+            FaultInForReading(mapped, size);
             Bitmap decoded =
                 DecodeBitmapFile(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped),
                                                          static_cast<qsizetype>(file.size())),

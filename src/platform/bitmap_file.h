@@ -15,12 +15,19 @@ namespace bv::platform {
 // rather than allowed to claim gigabytes.
 inline constexpr long long kMaxFilePixels = 64LL * 1024 * 1024;
 
+// Memory that a run of loads reads its files into, one after another, kept
+// and reused on huge pages. Without it each file is mapped, and on a virtual
+// machine that shadows page tables every 4 KiB page of a mapping traps on
+// its first touch: for the pictures of a run, tens of milliseconds.
+using FileReadBuffer = std::vector<char, PixelAllocator<char>>;
+
 // The file's own size, pixel format and colour table (1-, 4-, 8-, 24- and
 // 32-bit, bottom-up or top-down). A missing, unreadable or damaged file gives
 // the empty default picture, and problem (when given) what is wrong with it,
 // in words that follow the file's name ("is missing", "is cut short: ...");
 // it is emptied for a sound file. This never fails.
-Bitmap LoadBitmapFile(const std::string& path, std::string* problem = nullptr);
+Bitmap LoadBitmapFile(const std::string& path, std::string* problem = nullptr,
+                      FileReadBuffer* buffer = nullptr);
 
 // The same for a bitmap file's bytes already in memory.
 Bitmap DecodeBitmapFile(const QByteArray& bytes, std::string* problem = nullptr);

@@ -8,9 +8,10 @@ namespace {
 PicturePrefetch* active = nullptr;
 }
 
-DecodedPicture DecodePictureFile(const std::string& path) {
+DecodedPicture DecodePictureFile(const std::string& path, platform::FileReadBuffer* buffer) {
     DecodedPicture decoded;
-    decoded.picture = platform::LoadBitmapFile(ResolveCaseInsensitive(path), &decoded.problem);
+    decoded.picture =
+        platform::LoadBitmapFile(ResolveCaseInsensitive(path), &decoded.problem, buffer);
     return decoded;
 }
 
@@ -42,7 +43,7 @@ void PicturePrefetch::DecodeFromTheBack() {
         item->state = State::kDecoding;
         lock.unlock();
         try {
-            DecodedPicture decoded = DecodePictureFile(item->path);
+            DecodedPicture decoded = DecodePictureFile(item->path, &helperBuffer_);
             lock.lock();
             item->decoded = std::move(decoded);
             item->state = State::kDone;
@@ -66,7 +67,7 @@ std::optional<DecodedPicture> PicturePrefetch::Take(const std::string& path) {
         item.state = State::kTaken;
         if (decoded) return std::move(item.decoded);
         lock.unlock();
-        return DecodePictureFile(path);
+        return DecodePictureFile(path, &loaderBuffer_);
     }
     return std::nullopt;
 }

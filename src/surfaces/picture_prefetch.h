@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/bitmap_file.h"
 
 namespace bv {
 
@@ -22,8 +23,10 @@ struct DecodedPicture {
     std::string problem;  // as platform::LoadBitmapFile says it; "" when sound
 };
 
-// A bitmap file's picture, found without regard to case.
-DecodedPicture DecodePictureFile(const std::string& path);
+// A bitmap file's picture, found without regard to case; read through the
+// buffer when one is given.
+DecodedPicture DecodePictureFile(const std::string& path,
+                                 platform::FileReadBuffer* buffer = nullptr);
 
 class PicturePrefetch {
 public:
@@ -56,6 +59,9 @@ private:
     std::vector<Item> items_;
     bool stopping_ = false;
     PicturePrefetch* previous_ = nullptr;
+    // Each thread reads its files through a buffer of its own.
+    platform::FileReadBuffer helperBuffer_;
+    platform::FileReadBuffer loaderBuffer_;
     std::thread helper_;  // last: it starts once everything above is set
 };
 

@@ -139,6 +139,28 @@ TEST_F(BitmapFileTest, APlain24BitFileCoversStraightFromItsRows) {
             << bits;
 }
 
+// Files read one after another through one buffer, larger and smaller than
+// what it held, decode as each does on its own.
+TEST_F(BitmapFileTest, FilesReadThroughOneBufferDecodeAsAlone) {
+    platform::FileReadBuffer buffer;
+    std::uint32_t seed = 99;
+    for (const QSize size : {QSize(40, 30), QSize(7, 3), QSize(900, 900), QSize(5, 2)}) {
+        BmpSpec spec{.width = size.width(), .height = size.height(), .bitsPerPixel = 24};
+        for (int i = 0; i < size.width() * size.height(); ++i) {
+            seed = seed * 1103515245u + 12345u;
+            spec.pixels.push_back(seed >> 8);
+        }
+        const std::string path = Write("each.bmp", test::BuildBmp(spec));
+        const Bitmap alone = platform::LoadBitmapFile(path);
+        const Bitmap read = platform::LoadBitmapFile(path, nullptr, &buffer);
+        ASSERT_EQ(QSize(read.width(), read.height()), size);
+        for (int y = 0; y < size.height(); ++y)
+            ASSERT_TRUE(std::equal(alone.trueColourRow(y), alone.trueColourRow(y) + size.width(),
+                                   read.trueColourRow(y)))
+                << size.width() << " x " << size.height() << ", row " << y;
+    }
+}
+
 TEST_F(BitmapFileTest, PalettePicturesStayIndexedWithTheirTable) {
     const Bitmap eight =
         platform::LoadBitmapFile(Write("8.bmp", test::BuildBmp(ThreeByTwo(8, false))));
@@ -173,6 +195,11 @@ TEST_F(BitmapFileTest, DamagedFilesBecomeTheEmptyDefaultPicture) {
         const std::string path = Write("bad.bmp", bytes);
         const Bitmap bitmap = platform::LoadBitmapFile(path, &problem);
         EXPECT_TRUE(bitmap.isEmptyDefault()) << what;
+        std::string problemThroughBuffer;
+        platform::FileReadBuffer buffer;
+        EXPECT_TRUE(platform::LoadBitmapFile(path, &problemThroughBuffer, &buffer).isEmptyDefault())
+            << what;
+        EXPECT_EQ(problemThroughBuffer, problem) << what;
         EXPECT_FALSE(platform::BitmapFileRows(path).valid()) << what;
         EXPECT_EQ(bitmap.width(), 1) << what;
         EXPECT_EQ(bitmap.format(), PixelFormat::Mono) << what;
