@@ -48,7 +48,7 @@ public:
     void ConvertRow(int y, Colour* row) const;
 
 private:
-    std::vector<char, PixelAllocator<char>> bytes_;
+    FileReadBuffer bytes_;
     const std::uint8_t* pixels_ = nullptr;  // the picture's top row
     long long rowBytes_ = 0;                // from one row to the one below: negative bottom-up
     int width_ = 0;

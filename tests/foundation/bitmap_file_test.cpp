@@ -21,7 +21,7 @@ using test::BmpSpec;
 class BitmapFileTest : public ::testing::Test {
 protected:
     std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-        const std::string path = dir_.filePath(QString::fromStdString(name)).toStdString();
+        std::string path = dir_.filePath(QString::fromStdString(name)).toStdString();
         test::WriteFile(path, bytes);
         return path;
     }
@@ -56,7 +56,8 @@ TEST_F(BitmapFileTest, EveryDepthKeepsItsPixelsInBothRowOrders) {
             ASSERT_EQ(bitmap.height(), 2);
             for (int y = 0; y < 2; ++y) {
                 for (int x = 0; x < 3; ++x) {
-                    const std::uint32_t value = spec.pixels[static_cast<std::size_t>(y * 3 + x)];
+                    const std::uint32_t value =
+                        spec.pixels[static_cast<std::size_t>(y) * 3 + static_cast<std::size_t>(x)];
                     const std::uint32_t expected = bits <= 8 ? spec.colourTable[value] : value;
                     EXPECT_EQ(bitmap.colourAt(x, y), expected | 0xFF000000u) << x << "," << y;
                 }
@@ -190,7 +191,7 @@ TEST_F(BitmapFileTest, DamagedFilesBecomeTheEmptyDefaultPicture) {
     const std::vector<std::uint8_t> good = test::BuildBmp(ThreeByTwo(24, false));
 
     // Each damaged file is refused with a word on what is wrong with it.
-    auto expectEmpty = [&](const std::string& what, std::vector<std::uint8_t> bytes) {
+    auto expectEmpty = [&](const std::string& what, const std::vector<std::uint8_t>& bytes) {
         std::string problem;
         const std::string path = Write("bad.bmp", bytes);
         const Bitmap bitmap = platform::LoadBitmapFile(path, &problem);

@@ -228,12 +228,15 @@ TEST(ScaleUp, AnyAreaOfTheEnlargementCanBeCopiedOut) {
         for (const QRect& area : {QRect(0, 0, 9 * scale, 5 * scale), QRect(1, 1, 1, 1),
                                   QRect(scale - 1, 1, 2, 3), QRect(scale + 1, 2, 3 * scale, 2),
                                   QRect(1, scale, 9 * scale - 2, 5 * scale - scale)}) {
-            std::vector<Colour> copied(static_cast<std::size_t>(area.width() * area.height()));
+            std::vector<Colour> copied(static_cast<std::size_t>(area.width()) *
+                                       static_cast<std::size_t>(area.height()));
             CopyEnlarged(source, scale, area, copied.data());
             int wrong = 0;
             for (int y = 0; y < area.height(); ++y)
                 for (int x = 0; x < area.width(); ++x)
-                    if (copied[static_cast<std::size_t>(y * area.width() + x)] !=
+                    if (copied[static_cast<std::size_t>(y) *
+                                   static_cast<std::size_t>(area.width()) +
+                               static_cast<std::size_t>(x)] !=
                         source.colourAt((area.x() + x) / scale, (area.y() + y) / scale))
                         ++wrong;
             EXPECT_EQ(wrong, 0) << "scale " << scale << " at " << area.x() << "," << area.y();
