@@ -124,6 +124,22 @@ protected:
         return true;
     }
 
+    // A whole frame of one pattern shows every block where it belongs; then
+    // a part of another, beginning and ending inside blocks, shows in that
+    // part and changes nothing around it.
+    void ExpectAWholeFrameAndThenAPart(int scale, const QRect& part) {
+        Pattern();
+        Present({form_->rect()});
+        const QImage before = OnScreen();
+        ASSERT_EQ(before.size(), form_->size());
+        EXPECT_EQ(WronglyShown(before, form_->rect(), scale), 0);
+        Pattern(1);
+        Present({part});
+        const QImage after = OnScreen();
+        EXPECT_EQ(WronglyShown(after, part, scale), 0);
+        EXPECT_EQ(ChangedAround(before, after, part), 0);
+    }
+
     std::unique_ptr<Form> form_;
     Handle shownSurface_ = 0;
 };
@@ -190,20 +206,9 @@ TEST_F(DirectCanvasTest, AnEnlargedFrameBiggerThanTheSharedSegmentGoesInTurns) {
     constexpr int kScale = 3;
     Form::PrepareToPresentDirectly();
     ShowForm(2100, 1098, kBlue, kScale);
-    Pattern();
-    Present({form_->rect()});
-    const QImage before = OnScreen();
-    ASSERT_EQ(before.size(), QSize(2100, 1098));
-    EXPECT_EQ(WronglyShown(before, form_->rect(), kScale), 0);
-
-    // The frame after it starts from the segment's beginning again, and a
-    // part may begin and end inside blocks.
-    Pattern(1);
-    const QRect part(1001, 500, 97, 52);
-    Present({part});
-    const QImage after = OnScreen();
-    EXPECT_EQ(WronglyShown(after, part, kScale), 0);
-    EXPECT_EQ(ChangedAround(before, after, part), 0);
+    // The frame after the whole one starts from the segment's beginning
+    // again.
+    ExpectAWholeFrameAndThenAPart(kScale, QRect(1001, 500, 97, 52));
 }
 
 // On a 16-bit screen the pixels cannot be handed over as they are: Qt
@@ -226,19 +231,7 @@ TEST_F(DirectCanvasTest, OnAScreenOfOtherPixelsQtEnlargesAScaledSurface) {
     ASSERT_EQ(QGuiApplication::primaryScreen()->depth(), 16);
     constexpr int kScale = 2;
     ShowForm(320, 200, kBlue, kScale);
-    Pattern();
-    Present({form_->rect()});
-    const QImage before = OnScreen();
-    EXPECT_EQ(WronglyShown(before, form_->rect(), kScale), 0);
-
-    // A part that begins and ends inside blocks is painted, and nothing
-    // around it changes.
-    Pattern(1);
-    const QRect part(11, 21, 50, 31);
-    Present({part});
-    const QImage after = OnScreen();
-    EXPECT_EQ(WronglyShown(after, part, kScale), 0);
-    EXPECT_EQ(ChangedAround(before, after, part), 0);
+    ExpectAWholeFrameAndThenAPart(kScale, QRect(11, 21, 50, 31));
 }
 
 TEST(ShmWindowWriterTest, AWindowThatIsGoneEndsTheWriter) {
