@@ -113,6 +113,20 @@ Bitmap FromPlain24Bit(const QByteArray& file, const PixelLayout& layout) {
     return bitmap;
 }
 
+// The whole file into the buffer, which keeps what it has room for: grown
+// afresh, not copied, since what it held is of no more use, and to a huge page
+// at least, which most pictures' files fit at once.
+bool ReadWhole(QFile& file, FileReadBuffer& buffer) {
+    const auto size = static_cast<std::size_t>(file.size());
+    if (buffer.capacity() < size) {
+        FileReadBuffer grown;
+        grown.reserve(std::max({size, 2 * buffer.capacity(), std::size_t{2} << 20}));
+        buffer.swap(grown);
+    }
+    buffer.resize(size);
+    return size > 0 && file.read(buffer.data(), file.size()) == file.size();
+}
+
 Bitmap FromIndexedImage(const QImage& image, PixelFormat format) {
     const QList<QRgb> table = image.colorTable();
     Bitmap bitmap(image.width(), image.height(), format,
@@ -216,15 +230,7 @@ Bitmap LoadBitmapFile(const std::string& path, std::string* problem, FileReadBuf
         }
         const auto size = static_cast<std::size_t>(file.size());
         if (buffer != nullptr) {
-            // Grown afresh, not copied: what it held is of no more use. A huge
-            // page at least, most pictures' files fit at once.
-            if (buffer->capacity() < size) {
-                FileReadBuffer grown;
-                grown.reserve(std::max({size, 2 * buffer->capacity(), std::size_t{2} << 20}));
-                buffer->swap(grown);
-            }
-            buffer->resize(size);
-            if (file.read(buffer->data(), file.size()) == file.size())
+            if (ReadWhole(file, *buffer))
                 return DecodeBitmapFile(
                     QByteArray::fromRawData(buffer->data(), static_cast<qsizetype>(size)), problem);
             file.seek(0);
@@ -235,7 +241,7 @@ Bitmap LoadBitmapFile(const std::string& path, std::string* problem, FileReadBuf
             FaultInForReading(mapped, size);
             Bitmap decoded =
                 DecodeBitmapFile(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped),
-                                                         static_cast<qsizetype>(file.size())),
+                                                         static_cast<qsizetype>(size)),
                                  problem);
             file.unmap(mapped);
             return decoded;
@@ -250,9 +256,7 @@ Bitmap LoadBitmapFile(const std::string& path, std::string* problem, FileReadBuf
 BitmapFileRows::BitmapFileRows(const std::string& path) {
     try {
         QFile file(QString::fromStdString(path));
-        if (!file.open(QIODevice::ReadOnly) || file.size() <= 0) return;
-        bytes_.resize(static_cast<std::size_t>(file.size()));
-        if (file.read(bytes_.data(), file.size()) != file.size()) return;
+        if (!file.open(QIODevice::ReadOnly) || !ReadWhole(file, bytes_)) return;
         const QByteArray bytes =
             QByteArray::fromRawData(bytes_.data(), static_cast<qsizetype>(bytes_.size()));
         PixelLayout layout;
