@@ -81,25 +81,50 @@ void FrameComposer::MarkChanges() {
         if (!followed[i]) Changed(lastFrame_[i].drawing.target);
 }
 
+void FrameComposer::Compose(platform::Bitmap& buffer) {
+    cellColumns_ = std::max((ScreenWidth + kCellSize - 1) / kCellSize, 0);
+    const int cellRows = std::max((ScreenHeight + kCellSize - 1) / kCellSize, 0);
+    partsByCell_.resize(static_cast<std::size_t>(cellColumns_) *
+                        static_cast<std::size_t>(cellRows));
+    for (std::vector<std::size_t>& cell : partsByCell_) cell.clear();
+    const auto cellAt = [&](int column, int row) -> std::vector<std::size_t>& {
+        return partsByCell_[static_cast<std::size_t>(row) * static_cast<std::size_t>(cellColumns_) +
+                            static_cast<std::size_t>(column)];
+    };
+    for (std::size_t i = 0; i < parts_.size(); ++i) {
+        const QRect& part = parts_[i];
+        for (int row = part.top() / kCellSize; row <= part.bottom() / kCellSize; ++row)
+            for (int column = part.left() / kCellSize; column <= part.right() / kCellSize; ++column)
+                cellAt(column, row).push_back(i);
+    }
+
+    for (const Noted& noted : noted_) {
+        const QRect& target = noted.drawing.target;
+        const int firstRow = std::max(target.top(), 0) / kCellSize;
+        const int lastRow = std::min(target.bottom() / kCellSize, cellRows - 1);
+        const int firstColumn = std::max(target.left(), 0) / kCellSize;
+        const int lastColumn = std::min(target.right() / kCellSize, cellColumns_ - 1);
+        for (int row = firstRow; row <= lastRow; ++row) {
+            for (int column = firstColumn; column <= lastColumn; ++column) {
+                for (const std::size_t i : cellAt(column, row)) {
+                    const QRect& part = parts_[i];
+                    // A drawing meets a part in every cell they share; it is
+                    // done over the part in the one where their overlap starts.
+                    if (Overlap(target, part) &&
+                        std::max(target.top(), part.top()) / kCellSize == row &&
+                        std::max(target.left(), part.left()) / kCellSize == column)
+                        noted.drawing.Perform(buffer, part, noted.picture, noted.maskPicture);
+                }
+            }
+        }
+    }
+}
+
 FrameComposer::Changes FrameComposer::Finish() {
     noting_ = false;
     MarkChanges();
-    // Parts top to bottom: a drawing only looks at those that start between
-    // the tallest part's height above its top edge and its bottom edge.
-    const auto byTop = [](const QRect& a, const QRect& b) { return a.top() < b.top(); };
-    std::sort(parts_.begin(), parts_.end(), byTop);
-    int tallest = 0;
-    for (const QRect& part : parts_) tallest = std::max(tallest, part.height());
-    if (platform::Bitmap* buffer = platform::FindSurface(BufferDC); buffer != nullptr) {
-        for (const Noted& noted : noted_) {
-            const QRect& target = noted.drawing.target;
-            const QRect reach(target.left(), target.top() - tallest, 1, 1);
-            for (auto part = std::lower_bound(parts_.begin(), parts_.end(), reach, byTop);
-                 part != parts_.end() && part->top() <= target.bottom(); ++part)
-                if (Overlap(target, *part))
-                    noted.drawing.Perform(*buffer, *part, noted.picture, noted.maskPicture);
-        }
-    }
+    if (platform::Bitmap* buffer = platform::FindSurface(BufferDC); buffer != nullptr)
+        Compose(*buffer);
     lastFrame_.swap(noted_);
     firstBefore_.swap(firstOf_);
     noted_.clear();

@@ -62,6 +62,8 @@ private:
 
     void MarkChanges();
     void Changed(const QRect& area);
+    // Does every drawing over every changed part it meets.
+    void Compose(platform::Bitmap& buffer);
     // The last frame's drawing with the same owner and ordinal, or nullptr.
     const Noted* Before(const Noted& now) const;
 
@@ -74,6 +76,11 @@ private:
     std::unordered_map<const void*, std::size_t> firstOf_;
     std::unordered_map<const void*, std::size_t> firstBefore_;
     std::vector<QRect> parts_;
+    // Which parts reach into each square cell of the screen: a drawing looks
+    // only at the parts of the cells it covers, not at all of them.
+    static constexpr int kCellSize = 64;
+    int cellColumns_ = 0;
+    std::vector<std::vector<std::size_t>> partsByCell_;
     ChangedStrips strips_;
     PaintedAreas paintedAreas_;
 };
