@@ -28,6 +28,9 @@ void BitBlt(Bitmap& destination, int x, int y, int width, int height, const Bitm
 void MaskedPaint(Bitmap& destination, int x, int y, int width, int height, const Bitmap* mask,
                  int maskX, int maskY, const Bitmap* image, int imageX, int imageY);
 
+// One row of a sprite frame in true colour: target = (target & mask) | image.
+void PaintThroughMask(Colour* target, const Colour* mask, const Colour* image, int count);
+
 // Scales the source block over the destination block (SRCCOPY). True-colour
 // pictures are filtered so an enlarged background stays smooth.
 void StretchBlt(Bitmap& destination, int x, int y, int width, int height, const Bitmap& source,

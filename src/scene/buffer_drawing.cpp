@@ -21,8 +21,8 @@ void BufferDrawing::Perform(platform::Bitmap& buffer, const QRect& clip) const {
 }
 
 void BufferDrawing::Perform(platform::Bitmap& buffer, const QRect& clip,
-                            const platform::Bitmap* picture,
-                            const platform::Bitmap* maskPicture) const {
+                            const platform::Bitmap* picture, const platform::Bitmap* maskPicture,
+                            const platform::MaskedRuns* runs) const {
     // The part of the target inside the clip, worked out inline: this runs
     // for every drawing and every changed part of a frame.
     const int left = std::max(target.left(), clip.left());
@@ -40,6 +40,11 @@ void BufferDrawing::Perform(platform::Bitmap& buffer, const QRect& clip,
                              from.x(), from.y(), platform::SRCCOPY);
             break;
         case Kind::kMasked: {
+            if (runs != nullptr && picture != nullptr && maskPicture != nullptr) {
+                runs->Paint(buffer, target.topLeft(), area, *maskPicture, maskAt, *picture,
+                            sourceAt);
+                break;
+            }
             const QPoint maskFrom = maskAt + into;
             platform::MaskedPaint(buffer, area.x(), area.y(), area.width(), area.height(),
                                   maskPicture, maskFrom.x(), maskFrom.y(), picture, from.x(),

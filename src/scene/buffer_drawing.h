@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include "platform/bitmap.h"
+#include "platform/masked_runs.h"
 #include "scene/sprite.h"
 
 namespace bv {
@@ -36,9 +37,12 @@ struct BufferDrawing {
     // Does the drawing in the buffer, only inside clip.
     void Perform(platform::Bitmap& buffer, const QRect& clip) const;
 
-    // The same with its pictures already found (source and mask may be null).
+    // The same with its pictures already found (source and mask may be null),
+    // and a sprite frame's runs over its block when they are known (for a
+    // buffer of opaque pixels).
     void Perform(platform::Bitmap& buffer, const QRect& clip, const platform::Bitmap* picture,
-                 const platform::Bitmap* maskPicture) const;
+                 const platform::Bitmap* maskPicture,
+                 const platform::MaskedRuns* runs = nullptr) const;
 };
 
 // Does the drawing now, or notes it for the frame being composed.

@@ -32,12 +32,13 @@ void FrameComposer::Note(const BufferDrawing& drawing) {
     const platform::Bitmap* maskPicture = platform::FindSurface(drawing.mask);
     // Only where it can change a pixel: a sprite's see-through margins
     // neither need restoring nor showing when it moves.
-    const BufferDrawing painted =
-        trimToPaintedAreas_ ? paintedAreas_.Trimmed(drawing, picture, maskPicture) : drawing;
-    if (painted.target.isEmpty()) return;
+    PaintedDrawing painted = trimToPaintedAreas_
+                                 ? paintedAreas_.Trimmed(drawing, picture, maskPicture)
+                                 : PaintedDrawing{drawing, nullptr};
+    if (painted.drawing.target.isEmpty()) return;
     const auto [first, isFirst] = firstOf_.try_emplace(drawing.owner, noted_.size());
     const int ordinal = static_cast<int>(noted_.size() - first->second);
-    noted_.push_back({ordinal, painted, picture, maskPicture});
+    noted_.push_back({ordinal, painted.drawing, picture, maskPicture, std::move(painted.runs)});
 }
 
 const FrameComposer::Noted* FrameComposer::Before(const Noted& now) const {
@@ -113,7 +114,8 @@ void FrameComposer::Compose(platform::Bitmap& buffer) {
                     if (Overlap(target, part) &&
                         std::max(target.top(), part.top()) / kCellSize == row &&
                         std::max(target.left(), part.left()) / kCellSize == column)
-                        noted.drawing.Perform(buffer, part, noted.picture, noted.maskPicture);
+                        noted.drawing.Perform(buffer, part, noted.picture, noted.maskPicture,
+                                              noted.runs.get());
                 }
             }
         }

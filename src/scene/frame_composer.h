@@ -15,6 +15,7 @@
 // is handed the same parts as a few strips' runs (see changed_strips.h).
 
 #include <QRect>
+#include <memory>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -58,6 +59,7 @@ private:
         BufferDrawing drawing;
         const platform::Bitmap* picture;
         const platform::Bitmap* maskPicture;
+        std::shared_ptr<const platform::MaskedRuns> runs;  // a trimmed sprite frame's
     };
 
     void MarkChanges();

@@ -10,11 +10,8 @@ using platform::Colour;
 
 constexpr Colour kRgb = 0x00FFFFFFu;
 
-// Whether a pixel of each kind leaves every buffer pixel (0xFFRRGGBB) as it
-// was: ANDing with white, ORing black, or both through a white mask.
-bool MaskedKeeps(Colour mask, Colour image) {
-    return (mask & kRgb) == kRgb && (image & kRgb) == 0 && ((mask | image) >> 24) == 0xFF;
-}
+// Whether an AND or an OR pixel leaves every buffer pixel (0xFFRRGGBB) as it
+// was: ANDing white, ORing black. (A masked pixel: platform::MaskedPixelKeeps.)
 bool AndKeeps(Colour source) {
     return source == platform::kWhite;
 }
@@ -54,8 +51,8 @@ QRect PaintedBounds(const BufferDrawing& drawing, const Bitmap& picture, const B
     switch (drawing.kind) {
         case BufferDrawing::Kind::kMasked:
             return BoundsOfChanges(size, [&](int column, int row) {
-                return MaskedKeeps(at(*mask, drawing.maskAt, column, row),
-                                   at(picture, from, column, row));
+                return platform::MaskedPixelKeeps(at(*mask, drawing.maskAt, column, row),
+                                                  at(picture, from, column, row));
             });
         case BufferDrawing::Kind::kAnd:
             return BoundsOfChanges(size, [&](int column, int row) {
@@ -82,16 +79,16 @@ std::size_t PaintedAreas::KeyHash::operator()(const Key& key) const {
     return hash;
 }
 
-BufferDrawing PaintedAreas::Trimmed(const BufferDrawing& drawing, const Bitmap* picture,
-                                    const Bitmap* maskPicture) {
+PaintedDrawing PaintedAreas::Trimmed(const BufferDrawing& drawing, const Bitmap* picture,
+                                     const Bitmap* maskPicture) {
     using Kind = BufferDrawing::Kind;
     const bool masked = drawing.kind == Kind::kMasked;
     if (drawing.kind != Kind::kMasked && drawing.kind != Kind::kAnd && drawing.kind != Kind::kOr)
-        return drawing;
+        return {drawing, nullptr};
     const QSize size = drawing.target.size();
     if (picture == nullptr || !BlockInside(*picture, drawing.sourceAt, size) ||
         (masked && (maskPicture == nullptr || !BlockInside(*maskPicture, drawing.maskAt, size))))
-        return drawing;
+        return {drawing, nullptr};
 
     const Key key{drawing.kind,
                   drawing.source,
@@ -108,13 +105,19 @@ BufferDrawing PaintedAreas::Trimmed(const BufferDrawing& drawing, const Bitmap* 
         // worth keeping.
         constexpr std::size_t kMostKept = 1 << 14;
         if (known_.size() >= kMostKept) known_.clear();
-        found = known_.emplace(key, PaintedBounds(drawing, *picture, maskPicture)).first;
+        Seen seen{PaintedBounds(drawing, *picture, maskPicture), nullptr};
+        if (masked && !seen.bounds.isEmpty())
+            seen.runs = std::make_shared<const platform::MaskedRuns>(
+                *maskPicture, drawing.maskAt + seen.bounds.topLeft(), *picture,
+                drawing.sourceAt + seen.bounds.topLeft(), seen.bounds.size());
+        found = known_.emplace(key, std::move(seen)).first;
     }
-    const QRect& bounds = found->second;
-    BufferDrawing trimmed = drawing;
-    trimmed.target = bounds.isEmpty() ? QRect() : bounds.translated(drawing.target.topLeft());
-    trimmed.sourceAt += bounds.topLeft();
-    if (masked) trimmed.maskAt += bounds.topLeft();
+    const QRect& bounds = found->second.bounds;
+    PaintedDrawing trimmed{drawing, found->second.runs};
+    trimmed.drawing.target =
+        bounds.isEmpty() ? QRect() : bounds.translated(drawing.target.topLeft());
+    trimmed.drawing.sourceAt += bounds.topLeft();
+    if (masked) trimmed.drawing.maskAt += bounds.topLeft();
     return trimmed;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/masked_runs.h"
 #include "platform/scaling.h"
 
 namespace bv::platform {
@@ -194,6 +195,67 @@ TEST(MaskedPaint, MatchesMaskThenImageEverywhereIncludingClipped) {
         BitBlt(twoPasses, d.x, d.y, 24, 20, &sheet, 0, 0, SRCPAINT);
         ExpectSame(fused, twoPasses,
                    "drawing at " + std::to_string(d.x) + "," + std::to_string(d.y));
+    }
+}
+
+// A sheet of one sprite frame: its picture on the left, its mask on the
+// right. Even rows hold a solid stretch (black mask) between see-through
+// margins (white mask, black picture); odd rows mix see-through, solid and
+// other pixels at random, some that still only show the picture.
+Bitmap SpriteSheet(int frameWidth, int height) {
+    Bitmap sheet = Noise(2 * frameWidth, height, 7);
+    unsigned seed = 3;
+    for (int y = 0; y < height; ++y) {
+        Colour* picture = sheet.trueColourRow(y);
+        Colour* mask = picture + frameWidth;
+        for (int x = 0; x < frameWidth; ++x) {
+            seed = seed * 1103515245u + 12345u;
+            const unsigned kind =
+                y % 2 == 0 ? (x >= frameWidth / 4 && x < 3 * frameWidth / 4 ? 1 : 0) : seed >> 29;
+            if (kind == 0 || kind == 4) {  // see-through, with either alpha in the picture
+                mask[x] = kWhite;
+                picture[x] = seed % 2 == 0 ? kBlack : 0u;
+            } else if (kind == 1) {  // solid
+                mask[x] = kBlack;
+            } else if (kind == 5) {  // solid, but the picture lacks the mask's alpha
+                mask[x] = kBlack;
+                picture[x] &= 0x00FFFFFFu;
+            } else if (kind == 2) {  // the mask holds only what the picture has
+                mask[x] = picture[x] & (seed >> 3);
+            }  // otherwise both keep their noise
+        }
+    }
+    return sheet;
+}
+
+// Drawn by its runs, a frame must leave exactly what the masked drawing
+// leaves inside any area, and nothing outside it, wherever it is placed.
+TEST(MaskedRuns, DrawExactlyWhatTheMaskedDrawingDrawsInsideAnyArea) {
+    constexpr int kFrame = 40, kHeight = 30;
+    const Bitmap sheet = SpriteSheet(kFrame, kHeight);
+    const QPoint imageAt(3, 2), maskAt(kFrame + 3, 2);
+    const QSize size(kFrame - 5, kHeight - 4);
+    const MaskedRuns runs(sheet, maskAt, sheet, imageAt, size);
+    for (const QPoint& at : {QPoint(-7, -3), QPoint(0, 0), QPoint(10, 6), QPoint(30, 20)}) {
+        const QRect block(at, size);
+        for (const QRect& area :
+             {QRect(0, 0, 50, 40), QRect(block.left() + 4, block.top() + 3, 17, 9),
+              QRect(block.left() + 11, 0, 1, 40), QRect(-5, block.top() + 5, 70, 2)}) {
+            Bitmap expected = Noise(50, 40, 11);
+            Bitmap drawn = Noise(50, 40, 11);
+            const QRect inside = block & area;
+            if (!inside.isEmpty()) {
+                const QPoint into = inside.topLeft() - at;
+                MaskedPaint(expected, inside.x(), inside.y(), inside.width(), inside.height(),
+                            &sheet, maskAt.x() + into.x(), maskAt.y() + into.y(), &sheet,
+                            imageAt.x() + into.x(), imageAt.y() + into.y());
+            }
+            runs.Paint(drawn, at, area, sheet, maskAt, sheet, imageAt);
+            ExpectSame(drawn, expected,
+                       "frame at " + std::to_string(at.x()) + "," + std::to_string(at.y()) +
+                           ", area at " + std::to_string(area.x()) + "," +
+                           std::to_string(area.y()));
+        }
     }
 }
 
