@@ -1,6 +1,7 @@
 #include "scene/frame_composer.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/surface_table.h"
 #include "scene/scene_globals.h"
@@ -17,7 +18,6 @@ bool Overlap(const QRect& a, const QRect& b) {
 
 void FrameComposer::Begin() {
     noted_.clear();
-    firstOf_.clear();
     // White and black keep a pixel only in true colour; a buffer of palette
     // indices keeps every drawing whole.
     const platform::Bitmap* buffer = platform::FindSurface(BufferDC);
@@ -36,15 +36,45 @@ void FrameComposer::Note(const BufferDrawing& drawing) {
                                  ? paintedAreas_.Trimmed(drawing, picture, maskPicture)
                                  : PaintedDrawing{drawing, nullptr};
     if (painted.drawing.target.isEmpty()) return;
-    const auto [first, isFirst] = firstOf_.try_emplace(drawing.owner, noted_.size());
-    const int ordinal = static_cast<int>(noted_.size() - first->second);
-    noted_.push_back({ordinal, painted.drawing, picture, maskPicture, std::move(painted.runs)});
+    noted_.push_back({0, painted.drawing, picture, maskPicture, std::move(painted.runs)});
+}
+
+const FrameComposer::OwnerStart* FrameComposer::StartOf(const std::vector<OwnerStart>& starts,
+                                                        const void* owner) {
+    const auto found = std::lower_bound(starts.begin(), starts.end(), owner,
+                                        [](const OwnerStart& start, const void* wanted) {
+                                            return std::less<const void*>()(start.owner, wanted);
+                                        });
+    return found != starts.end() && found->owner == owner ? &*found : nullptr;
+}
+
+void FrameComposer::NumberDrawings() {
+    const auto startsHere = [&](std::size_t i) {
+        return i == 0 || noted_[i].drawing.owner != noted_[i - 1].drawing.owner;
+    };
+    owners_.clear();
+    for (std::size_t i = 0; i < noted_.size(); ++i)
+        if (startsHere(i)) owners_.push_back({noted_[i].drawing.owner, i});
+    // By owner, and for an owner that comes back later in the tick, its
+    // first appearance only.
+    std::sort(owners_.begin(), owners_.end(), [](const OwnerStart& a, const OwnerStart& b) {
+        return a.owner != b.owner ? std::less<const void*>()(a.owner, b.owner) : a.first < b.first;
+    });
+    owners_.erase(
+        std::unique(owners_.begin(), owners_.end(),
+                    [](const OwnerStart& a, const OwnerStart& b) { return a.owner == b.owner; }),
+        owners_.end());
+    std::size_t first = 0;
+    for (std::size_t i = 0; i < noted_.size(); ++i) {
+        if (startsHere(i)) first = StartOf(owners_, noted_[i].drawing.owner)->first;
+        noted_[i].ordinal = static_cast<int>(i - first);
+    }
 }
 
 const FrameComposer::Noted* FrameComposer::Before(const Noted& now) const {
-    const auto first = firstBefore_.find(now.drawing.owner);
-    if (first == firstBefore_.end()) return nullptr;
-    const std::size_t at = first->second + static_cast<std::size_t>(now.ordinal);
+    const OwnerStart* start = StartOf(ownersBefore_, now.drawing.owner);
+    if (start == nullptr) return nullptr;
+    const std::size_t at = start->first + static_cast<std::size_t>(now.ordinal);
     if (at >= lastFrame_.size()) return nullptr;
     const Noted& candidate = lastFrame_[at];
     return candidate.drawing.owner == now.drawing.owner && candidate.ordinal == now.ordinal
@@ -66,20 +96,20 @@ void FrameComposer::MarkChanges() {
         Changed(QRect(0, 0, ScreenWidth, ScreenHeight));
         return;
     }
-    std::vector<bool> followed(lastFrame_.size(), false);
+    followed_.assign(lastFrame_.size(), false);
     for (const Noted& now : noted_) {
         const Noted* before = Before(now);
         if (before == nullptr) {
             Changed(now.drawing.target);
             continue;
         }
-        followed[static_cast<std::size_t>(before - lastFrame_.data())] = true;
+        followed_[static_cast<std::size_t>(before - lastFrame_.data())] = true;
         if (before->drawing == now.drawing) continue;
         // Where it was and where it is, in one piece: they mostly overlap.
         Changed(now.drawing.target.united(before->drawing.target));
     }
     for (std::size_t i = 0; i < lastFrame_.size(); ++i)
-        if (!followed[i]) Changed(lastFrame_[i].drawing.target);
+        if (!followed_[i]) Changed(lastFrame_[i].drawing.target);
 }
 
 void FrameComposer::Compose(platform::Bitmap& buffer) {
@@ -124,11 +154,12 @@ void FrameComposer::Compose(platform::Bitmap& buffer) {
 
 FrameComposer::Changes FrameComposer::Finish() {
     noting_ = false;
+    NumberDrawings();
     MarkChanges();
     if (platform::Bitmap* buffer = platform::FindSurface(BufferDC); buffer != nullptr)
         Compose(*buffer);
     lastFrame_.swap(noted_);
-    firstBefore_.swap(firstOf_);
+    ownersBefore_.swap(owners_);
     noted_.clear();
     haveLastFrame_ = true;
     return {parts_, strips_.IsEmpty() ? std::vector<QRect>() : strips_.Bands()};
@@ -142,7 +173,7 @@ void FrameComposer::Abandon() {
 void FrameComposer::Forget() {
     Abandon();
     lastFrame_.clear();
-    firstBefore_.clear();
+    ownersBefore_.clear();
     paintedAreas_.Clear();
     haveLastFrame_ = false;
 }

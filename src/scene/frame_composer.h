@@ -16,7 +16,6 @@
 
 #include <QRect>
 #include <memory>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -55,13 +54,21 @@ private:
     // that owner's drawings in the tick it is. An owner's drawings follow one
     // another, and owners draw in a fixed order.
     struct Noted {
-        int ordinal;
+        int ordinal = 0;
         BufferDrawing drawing;
         const platform::Bitmap* picture;
         const platform::Bitmap* maskPicture;
         std::shared_ptr<const platform::MaskedRuns> runs;  // a trimmed sprite frame's
     };
 
+    // Where an owner's first drawing stands in its frame's drawings.
+    struct OwnerStart {
+        const void* owner;
+        std::size_t first;
+    };
+    // Finds each owner's first drawing in this tick and numbers its drawings from it.
+    void NumberDrawings();
+    static const OwnerStart* StartOf(const std::vector<OwnerStart>& starts, const void* owner);
     void MarkChanges();
     void Changed(const QRect& area);
     // Does every drawing over every changed part it meets.
@@ -74,9 +81,11 @@ private:
     bool haveLastFrame_ = false;
     std::vector<Noted> noted_;      // this tick's, in drawing order
     std::vector<Noted> lastFrame_;  // the last finished frame's, in drawing order
-    // Where each owner's first drawing stands in noted_ and in lastFrame_.
-    std::unordered_map<const void*, std::size_t> firstOf_;
-    std::unordered_map<const void*, std::size_t> firstBefore_;
+    // Where each owner's first drawing stands in noted_ and in lastFrame_,
+    // by owner: looked up by halves, and no allocation from tick to tick.
+    std::vector<OwnerStart> owners_;
+    std::vector<OwnerStart> ownersBefore_;
+    std::vector<bool> followed_;  // which of lastFrame_ a drawing of this tick follows
     std::vector<QRect> parts_;
     // Which parts reach into each square cell of the screen: a drawing looks
     // only at the parts of the cells it covers, not at all of them.
