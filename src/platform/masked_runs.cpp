@@ -21,11 +21,12 @@ bool MaskedPixelCopies(Colour mask, Colour image) {
 }
 
 MaskedRuns::MaskedRuns(const Bitmap& mask, QPoint maskAt, const Bitmap& image, QPoint imageAt,
-                       QSize size)
-    : size_(size) {
-    rowStarts_.reserve(static_cast<std::size_t>(size.height()) + 1);
+                       QSize size) {
+    int left = size.width(), right = 0, top = -1, bottom = -1;  // right: exclusive
+    std::vector<std::size_t> rowStarts;
+    rowStarts.reserve(static_cast<std::size_t>(size.height()) + 1);
     for (int row = 0; row < size.height(); ++row) {
-        rowStarts_.push_back(runs_.size());
+        rowStarts.push_back(runs_.size());
         const Colour* maskRow = mask.trueColourRow(maskAt.y() + row) + maskAt.x();
         const Colour* imageRow = image.trueColourRow(imageAt.y() + row) + imageAt.x();
         for (int column = 0; column < size.width();) {
@@ -39,15 +40,31 @@ MaskedRuns::MaskedRuns(const Bitmap& mask, QPoint maskAt, const Bitmap& image, Q
                 run.copies = run.copies && MaskedPixelCopies(maskRow[run.end], imageRow[run.end]);
             runs_.push_back(run);
             column = run.end;
+            left = std::min(left, run.begin);
+            right = std::max(right, run.end);
+            if (top < 0) top = row;
+            bottom = row;
         }
     }
-    rowStarts_.push_back(runs_.size());
+    rowStarts.push_back(runs_.size());
+    if (top < 0) {
+        runs_.clear();
+        rowStarts_ = {0};
+        return;
+    }
+    // From here on, relative to the painted area.
+    bounds_ = QRect(left, top, right - left, bottom - top + 1);
+    for (Run& run : runs_) {
+        run.begin -= left;
+        run.end -= left;
+    }
+    rowStarts_.assign(rowStarts.begin() + top, rowStarts.begin() + bottom + 2);
 }
 
 void MaskedRuns::Paint(Bitmap& destination, QPoint at, const QRect& area, const Bitmap& mask,
                        QPoint maskAt, const Bitmap& image, QPoint imageAt) const {
     const QRect drawn =
-        area & QRect(at, size_) & QRect(0, 0, destination.width(), destination.height());
+        area & QRect(at, bounds_.size()) & QRect(0, 0, destination.width(), destination.height());
     const int first = drawn.left() - at.x();
     const int last = drawn.right() - at.x() + 1;  // exclusive
     for (int y = drawn.top(); y <= drawn.bottom(); ++y) {

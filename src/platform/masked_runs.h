@@ -26,9 +26,15 @@ public:
     // both true colour and holding the block.
     MaskedRuns(const Bitmap& mask, QPoint maskAt, const Bitmap& image, QPoint imageAt, QSize size);
 
-    // Draws the block, placed at `at` in a buffer of opaque pixels, only
-    // inside area: exactly what MaskedPaint leaves there. The pictures and
-    // their blocks are those the runs were seen in.
+    // The block's painted area: the smallest block, relative to its top-left
+    // corner, outside which every pixel leaves an opaque buffer pixel as it
+    // was. Empty when they all do.
+    const QRect& Bounds() const { return bounds_; }
+
+    // Draws the painted area, its corner placed at `at` in a buffer of
+    // opaque pixels, only inside area: exactly what MaskedPaint of the whole
+    // block leaves there. maskAt and imageAt are the painted area's corner
+    // in the pictures the runs were seen in.
     void Paint(Bitmap& destination, QPoint at, const QRect& area, const Bitmap& mask, QPoint maskAt,
                const Bitmap& image, QPoint imageAt) const;
 
@@ -38,9 +44,10 @@ private:
         int end;      // exclusive
         bool copies;  // every pixel in it is the picture's own
     };
-    QSize size_;
-    std::vector<Run> runs_;
-    std::vector<std::size_t> rowStarts_;  // row r's runs are [rowStarts_[r], rowStarts_[r + 1])
+    QRect bounds_;
+    std::vector<Run> runs_;  // their columns relative to the painted area
+    // Row r of the painted area has runs [rowStarts_[r], rowStarts_[r + 1]).
+    std::vector<std::size_t> rowStarts_;
 };
 
 }  // namespace bv::platform

@@ -11,7 +11,7 @@ using platform::Colour;
 constexpr Colour kRgb = 0x00FFFFFFu;
 
 // Whether an AND or an OR pixel leaves every buffer pixel (0xFFRRGGBB) as it
-// was: ANDing white, ORing black. (A masked pixel: platform::MaskedPixelKeeps.)
+// was: ANDing white, ORing black. (A sprite frame's pixels: platform/masked_runs.h.)
 bool AndKeeps(Colour source) {
     return source == platform::kWhite;
 }
@@ -42,18 +42,13 @@ QRect BoundsOfChanges(QSize size, Keeps keeps) {
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-QRect PaintedBounds(const BufferDrawing& drawing, const Bitmap& picture, const Bitmap* mask) {
+QRect PaintedBounds(const BufferDrawing& drawing, const Bitmap& picture) {
     const QSize size = drawing.target.size();
     const QPoint from = drawing.sourceAt;
     const auto at = [&](const Bitmap& bitmap, QPoint origin, int column, int row) {
         return bitmap.trueColourRow(origin.y() + row)[origin.x() + column];
     };
     switch (drawing.kind) {
-        case BufferDrawing::Kind::kMasked:
-            return BoundsOfChanges(size, [&](int column, int row) {
-                return platform::MaskedPixelKeeps(at(*mask, drawing.maskAt, column, row),
-                                                  at(picture, from, column, row));
-            });
         case BufferDrawing::Kind::kAnd:
             return BoundsOfChanges(size, [&](int column, int row) {
                 return AndKeeps(at(picture, from, column, row));
@@ -105,11 +100,16 @@ PaintedDrawing PaintedAreas::Trimmed(const BufferDrawing& drawing, const Bitmap*
         // worth keeping.
         constexpr std::size_t kMostKept = 1 << 14;
         if (known_.size() >= kMostKept) known_.clear();
-        Seen seen{PaintedBounds(drawing, *picture, maskPicture), nullptr};
-        if (masked && !seen.bounds.isEmpty())
-            seen.runs = std::make_shared<const platform::MaskedRuns>(
-                *maskPicture, drawing.maskAt + seen.bounds.topLeft(), *picture,
-                drawing.sourceAt + seen.bounds.topLeft(), seen.bounds.size());
+        Seen seen;
+        if (masked) {
+            // A sprite frame's runs find its painted area on the way.
+            auto runs = std::make_shared<const platform::MaskedRuns>(
+                *maskPicture, drawing.maskAt, *picture, drawing.sourceAt, size);
+            seen.bounds = runs->Bounds();
+            if (!seen.bounds.isEmpty()) seen.runs = std::move(runs);
+        } else {
+            seen.bounds = PaintedBounds(drawing, *picture);
+        }
         found = known_.emplace(key, std::move(seen)).first;
     }
     const QRect& bounds = found->second.bounds;

@@ -199,8 +199,9 @@ TEST(MaskedPaint, MatchesMaskThenImageEverywhereIncludingClipped) {
 }
 
 // A sheet of one sprite frame: its picture on the left, its mask on the
-// right. Even rows hold a solid stretch (black mask) between see-through
-// margins (white mask, black picture); odd rows mix see-through, solid and
+// right. Its first rows and last columns are see-through margins (white
+// mask, black picture). Inside them, even rows hold a solid stretch (black
+// mask) between see-through pixels; odd rows mix see-through, solid and
 // other pixels at random, some that still only show the picture.
 Bitmap SpriteSheet(int frameWidth, int height) {
     Bitmap sheet = Noise(2 * frameWidth, height, 7);
@@ -210,8 +211,11 @@ Bitmap SpriteSheet(int frameWidth, int height) {
         Colour* mask = picture + frameWidth;
         for (int x = 0; x < frameWidth; ++x) {
             seed = seed * 1103515245u + 12345u;
-            const unsigned kind =
-                y % 2 == 0 ? (x >= frameWidth / 4 && x < 3 * frameWidth / 4 ? 1 : 0) : seed >> 29;
+            const bool margin = y < 5 || x >= frameWidth - 8;
+            const unsigned kind = margin ? 0
+                                  : y % 2 == 0
+                                      ? (x >= frameWidth / 4 && x < 3 * frameWidth / 4 ? 1 : 0)
+                                      : seed >> 29;
             if (kind == 0 || kind == 4) {  // see-through, with either alpha in the picture
                 mask[x] = kWhite;
                 picture[x] = seed % 2 == 0 ? kBlack : 0u;
@@ -228,14 +232,17 @@ Bitmap SpriteSheet(int frameWidth, int height) {
     return sheet;
 }
 
-// Drawn by its runs, a frame must leave exactly what the masked drawing
-// leaves inside any area, and nothing outside it, wherever it is placed.
+// Drawn by its runs over its painted area, a frame must leave exactly what
+// the masked drawing of the whole frame leaves inside any area, and nothing
+// outside it, wherever it is placed.
 TEST(MaskedRuns, DrawExactlyWhatTheMaskedDrawingDrawsInsideAnyArea) {
     constexpr int kFrame = 40, kHeight = 30;
     const Bitmap sheet = SpriteSheet(kFrame, kHeight);
     const QPoint imageAt(3, 2), maskAt(kFrame + 3, 2);
     const QSize size(kFrame - 5, kHeight - 4);
     const MaskedRuns runs(sheet, maskAt, sheet, imageAt, size);
+    EXPECT_EQ(runs.Bounds(), QRect(0, 3, kFrame - 11, kHeight - 7));
+    const QPoint corner = runs.Bounds().topLeft();
     for (const QPoint& at : {QPoint(-7, -3), QPoint(0, 0), QPoint(10, 6), QPoint(30, 20)}) {
         const QRect block(at, size);
         for (const QRect& area :
@@ -250,13 +257,17 @@ TEST(MaskedRuns, DrawExactlyWhatTheMaskedDrawingDrawsInsideAnyArea) {
                             &sheet, maskAt.x() + into.x(), maskAt.y() + into.y(), &sheet,
                             imageAt.x() + into.x(), imageAt.y() + into.y());
             }
-            runs.Paint(drawn, at, area, sheet, maskAt, sheet, imageAt);
+            runs.Paint(drawn, at + corner, area, sheet, maskAt + corner, sheet, imageAt + corner);
             ExpectSame(drawn, expected,
                        "frame at " + std::to_string(at.x()) + "," + std::to_string(at.y()) +
                            ", area at " + std::to_string(area.x()) + "," +
                            std::to_string(area.y()));
         }
     }
+    // A frame that is see-through everywhere has no painted area.
+    EXPECT_TRUE(MaskedRuns(sheet, QPoint(kFrame, 0), sheet, QPoint(0, 0), QSize(kFrame, 5))
+                    .Bounds()
+                    .isEmpty());
 }
 
 // Each source pixel becomes a scale x scale block, whole blocks only, clipped
