@@ -113,13 +113,12 @@ void FrameComposer::MarkChanges() {
 }
 
 void FrameComposer::Compose(platform::Bitmap& buffer) {
-    cellColumns_ = std::max((ScreenWidth + kCellSize - 1) / kCellSize, 0);
+    const int cellColumns = std::max((ScreenWidth + kCellSize - 1) / kCellSize, 0);
     const int cellRows = std::max((ScreenHeight + kCellSize - 1) / kCellSize, 0);
-    partsByCell_.resize(static_cast<std::size_t>(cellColumns_) *
-                        static_cast<std::size_t>(cellRows));
+    partsByCell_.resize(static_cast<std::size_t>(cellColumns) * static_cast<std::size_t>(cellRows));
     for (std::vector<std::size_t>& cell : partsByCell_) cell.clear();
     const auto cellAt = [&](int column, int row) -> std::vector<std::size_t>& {
-        return partsByCell_[static_cast<std::size_t>(row) * static_cast<std::size_t>(cellColumns_) +
+        return partsByCell_[static_cast<std::size_t>(row) * static_cast<std::size_t>(cellColumns) +
                             static_cast<std::size_t>(column)];
     };
     for (std::size_t i = 0; i < parts_.size(); ++i) {
@@ -134,7 +133,7 @@ void FrameComposer::Compose(platform::Bitmap& buffer) {
         const int firstRow = std::max(target.top(), 0) / kCellSize;
         const int lastRow = std::min(target.bottom() / kCellSize, cellRows - 1);
         const int firstColumn = std::max(target.left(), 0) / kCellSize;
-        const int lastColumn = std::min(target.right() / kCellSize, cellColumns_ - 1);
+        const int lastColumn = std::min(target.right() / kCellSize, cellColumns - 1);
         for (int row = firstRow; row <= lastRow; ++row) {
             for (int column = firstColumn; column <= lastColumn; ++column) {
                 for (const std::size_t i : cellAt(column, row)) {

@@ -90,7 +90,6 @@ private:
     // Which parts reach into each square cell of the screen: a drawing looks
     // only at the parts of the cells it covers, not at all of them.
     static constexpr int kCellSize = 64;
-    int cellColumns_ = 0;
     std::vector<std::vector<std::size_t>> partsByCell_;
     ChangedStrips strips_;
     PaintedAreas paintedAreas_;

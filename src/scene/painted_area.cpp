@@ -44,18 +44,16 @@ QRect BoundsOfChanges(QSize size, Keeps keeps) {
 
 QRect PaintedBounds(const BufferDrawing& drawing, const Bitmap& picture) {
     const QSize size = drawing.target.size();
-    const QPoint from = drawing.sourceAt;
-    const auto at = [&](const Bitmap& bitmap, QPoint origin, int column, int row) {
-        return bitmap.trueColourRow(origin.y() + row)[origin.x() + column];
+    const auto pixel = [&](int column, int row) {
+        return picture.trueColourRow(drawing.sourceAt.y() + row)[drawing.sourceAt.x() + column];
     };
     switch (drawing.kind) {
         case BufferDrawing::Kind::kAnd:
-            return BoundsOfChanges(size, [&](int column, int row) {
-                return AndKeeps(at(picture, from, column, row));
-            });
+            return BoundsOfChanges(
+                size, [&](int column, int row) { return AndKeeps(pixel(column, row)); });
         case BufferDrawing::Kind::kOr:
             return BoundsOfChanges(
-                size, [&](int column, int row) { return OrKeeps(at(picture, from, column, row)); });
+                size, [&](int column, int row) { return OrKeeps(pixel(column, row)); });
         default:
             return QRect(QPoint(0, 0), size);
     }
