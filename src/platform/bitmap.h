@@ -18,6 +18,7 @@ enum class PixelFormat { Mono, Indexed, TrueColour };
 using Colour = std::uint32_t;  // 0xFFRRGGBB
 inline constexpr Colour kBlack = 0xFF000000u;
 inline constexpr Colour kWhite = 0xFFFFFFFFu;
+inline constexpr Colour kRgbBits = 0x00FFFFFFu;  // a colour without its alpha
 
 // The largest picture in memory (a gigabyte in true colour, far beyond any
 // screen): a bigger request fails at once instead of claiming the machine.

@@ -7,12 +7,9 @@
 
 namespace bv::platform {
 
-namespace {
-constexpr Colour kRgb = 0x00FFFFFFu;
-}  // namespace
-
 bool MaskedPixelKeeps(Colour mask, Colour image) {
-    return (mask & kRgb) == kRgb && (image & kRgb) == 0 && ((mask | image) >> 24) == 0xFF;
+    return (mask & kRgbBits) == kRgbBits && (image & kRgbBits) == 0 &&
+           ((mask | image) >> 24) == 0xFF;
 }
 
 bool MaskedPixelCopies(Colour mask, Colour image) {

@@ -8,15 +8,13 @@ namespace {
 using platform::Bitmap;
 using platform::Colour;
 
-constexpr Colour kRgb = 0x00FFFFFFu;
-
 // Whether an AND or an OR pixel leaves every buffer pixel (0xFFRRGGBB) as it
 // was: ANDing white, ORing black. (A sprite frame's pixels: platform/masked_runs.h.)
 bool AndKeeps(Colour source) {
     return source == platform::kWhite;
 }
 bool OrKeeps(Colour source) {
-    return (source & kRgb) == 0;
+    return (source & platform::kRgbBits) == 0;
 }
 
 bool BlockInside(const Bitmap& picture, QPoint at, QSize size) {
